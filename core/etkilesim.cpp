@@ -1,0 +1,47 @@
+#include "core/etkilesim.h"
+
+#include <QDebug>
+
+namespace {
+// Used before anything is installed (tools, early start-up): nothing is asked, all is logged.
+class SessizEtkilesim : public Etkilesim
+{
+public:
+    bool mesaj(const QString& metin, TMesajTipi) override
+    {
+        qWarning().noquote() << metin;
+        return false;
+    }
+    void duzMesaj(const QString& metin) override { qWarning().noquote() << metin; }
+};
+
+SessizEtkilesim sessiz;
+Etkilesim* kurulu = &sessiz;
+} // namespace
+
+Etkilesim* Etkilesim::aktif()
+{
+    return kurulu;
+}
+
+Etkilesim* Etkilesim::kur(Etkilesim* yeni)
+{
+    Etkilesim* eski = kurulu;
+    kurulu = yeni ? yeni : &sessiz;
+    return eski;
+}
+
+void bilgiMesaji(const QString& metin)
+{
+    Etkilesim::aktif()->mesaj(metin, mtBilgi);
+}
+
+bool onayAl(const QString& metin)
+{
+    return Etkilesim::aktif()->mesaj(metin, mtSoru);
+}
+
+void duzMesaj(const QString& metin)
+{
+    Etkilesim::aktif()->duzMesaj(metin);
+}

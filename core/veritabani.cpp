@@ -1,0 +1,179 @@
+#include "core/veritabani.h"
+
+#include "core/etkilesim.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QUrl>
+
+VeritabaniHatasi::VeritabaniHatasi(const QString& metin) : std::runtime_error(metin.toStdString())
+{
+}
+
+QSqlDatabase myConn()
+{
+    const QString ad = QString::fromLatin1(myConnAdi);
+    if (QSqlDatabase::contains(ad))
+        return QSqlDatabase::database(ad, false);
+    return QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad);
+}
+
+QString myConnAc(const QString& yol)
+{
+    if (!QFileInfo(yol).isFile())
+        return QStringLiteral("Dosya yok: ") + yol;
+    QSqlDatabase db = myConn();
+    if (db.isOpen())
+        db.close();
+    // The file belongs to the installation: mode=rw refuses to create an empty one.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+    db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(yol).absoluteFilePath())
+                           .toString(QUrl::FullyEncoded) +
+                       QStringLiteral("?mode=rw"));
+    if (!db.open())
+        return db.lastError().text();
+    // An empty or foreign file opens without complaint; reading the schema proves it is SQLite.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+        const QString hata = q.lastError().text();
+        db.close();
+        return hata;
+    }
+    return {};
+}
+
+void myConnKapat()
+{
+    QSqlDatabase db = myConn();
+    if (db.isOpen())
+        db.close();
+}
+
+std::optional<QSqlQuery> sorguOlustur(const QString& sql, bool ac)
+{
+    QSqlQuery q(myConn());
+    if (!q.prepare(sql))
+        return std::nullopt;
+    if (ac && !q.exec())
+        return std::nullopt;
+    return q;
+}
+
+void calistir(QSqlQuery& sorgu)
+{
+    if (!sorgu.exec())
+        throw VeritabaniHatasi(sorgu.lastError().text());
+}
+
+QSqlQuery calistir(const QString& sql)
+{
+    QSqlQuery q(myConn());
+    if (!q.exec(sql))
+        throw VeritabaniHatasi(q.lastError().text());
+    return q;
+}
+
+QString sqlMetni(const QString& metin)
+{
+    QString s = metin;
+    s.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + s + QLatin1Char('\'');
+}
+
+QString yeniNoAl(const QString& tablo)
+{
+    if (tablo.isEmpty())
+        return {};
+    // The table name is always one of the program's own, never typed by a user.
+    QSqlQuery q = calistir(QStringLiteral("select ifnull(max(id),0) as yeniNo from ") + tablo);
+    q.next();
+    return QString::number(q.value(0).toLongLong() + 1);
+}
+
+QString cariIdBul(const QString& cariAdi)
+{
+    QSqlQuery q(myConn());
+    q.prepare(QStringLiteral("select id from cari where cariadi=:ad"));
+    q.bindValue(QStringLiteral(":ad"), cariAdi);
+    calistir(q);
+    return q.next() ? q.value(0).toString() : QString();
+}
+
+QString odemeEkle(const QString& odemeTipiAdi, double tutar)
+{
+    if (odemeTipiAdi.isEmpty())
+        return {};
+    QSqlQuery q(myConn());
+    q.prepare(QStringLiteral("select * from odemetipi where adi=:ad"));
+    q.bindValue(QStringLiteral(":ad"), odemeTipiAdi);
+    if (!q.exec()) {
+        duzMesaj(QStringLiteral("Hata: ") + q.lastError().text());
+        return {};
+    }
+    if (!q.next())
+        return {};
+    const qlonglong tipId = q.value(QStringLiteral("id")).toLongLong();
+    q.finish();
+    QSqlQuery ekle(myConn());
+    ekle.prepare(QStringLiteral("insert into odeme (odemetipid, tutar) values (:tip, :tutar)"));
+    ekle.bindValue(QStringLiteral(":tip"), tipId);
+    ekle.bindValue(QStringLiteral(":tutar"), tutar);
+    if (!ekle.exec()) {
+        duzMesaj(QStringLiteral("Hata: ") + ekle.lastError().text());
+        return {};
+    }
+    return ekle.lastInsertId().toString();
+}
+
+// Table and column names come from the program; only the value is the caller's, and it is bound.
+static bool anahtarSorgusu(QSqlQuery& q, const QString& tablo, const QString& sutun,
+                           const QString& deger)
+{
+    if (!q.prepare(QStringLiteral("select * from ") + tablo + QStringLiteral(" where ") + sutun +
+                   QStringLiteral("=:deger")))
+        return false;
+    q.bindValue(QStringLiteral(":deger"), deger);
+    return q.exec();
+}
+
+QString degerGetir(const QString& tablo, const QString& anahtarSutun, const QString& anahtar,
+                   const QString& sonucSutun)
+{
+    QSqlQuery q(myConn());
+    if (!anahtarSorgusu(q, tablo, anahtarSutun, anahtar))
+        return QStringLiteral("Hata");
+    if (!q.next())
+        return QStringLiteral("Veri Yok");
+    const int i = q.record().indexOf(sonucSutun);
+    if (i < 0)
+        return QStringLiteral("Hata");
+    return q.value(i).toString();
+}
+
+bool kayitVarMi(const QString& tablo, const QString& sutun, const QString& deger)
+{
+    QSqlQuery q(myConn());
+    return anahtarSorgusu(q, tablo, sutun, deger) && q.next();
+}
+
+IslemKoruyucu::IslemKoruyucu()
+{
+    QSqlDatabase db = myConn();
+    if (!db.transaction())
+        throw VeritabaniHatasi(db.lastError().text());
+}
+
+IslemKoruyucu::~IslemKoruyucu()
+{
+    if (!bitti)
+        myConn().rollback();
+}
+
+void IslemKoruyucu::onayla()
+{
+    QSqlDatabase db = myConn();
+    if (!db.commit())
+        throw VeritabaniHatasi(db.lastError().text());
+    bitti = true;
+}

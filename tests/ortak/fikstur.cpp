@@ -1,0 +1,74 @@
+#include "fikstur.h"
+
+#include "core/platform.h"
+#include "core/veritabani.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <sqlite3.h>
+
+QString betikMetni()
+{
+    QFile f(QStringLiteral(TORVEL_SCRIPT_SQL));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+QString sqlIleVeritabaniYap(const QString& dosya, const QString& sql)
+{
+    sqlite3* db = nullptr;
+    if (sqlite3_open(QFile::encodeName(dosya).constData(), &db) != SQLITE_OK) {
+        const QString h = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+        return h;
+    }
+    char* hata = nullptr;
+    QString sonuc;
+    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &hata) != SQLITE_OK) {
+        sonuc = QString::fromUtf8(hata);
+        sqlite3_free(hata);
+    }
+    sqlite3_close(db);
+    return sonuc;
+}
+
+TestKurulumu::TestKurulumu()
+{
+    if (!dir.isValid()) {
+        hata = QStringLiteral("geçici klasör yok");
+        return;
+    }
+    const QString betik = betikMetni();
+    if (betik.isEmpty()) {
+        hata = QStringLiteral("script.sql okunamadı");
+        return;
+    }
+    hata = sqlIleVeritabaniYap(dbYolu(), betik);
+    if (!hata.isEmpty())
+        return;
+    kurulumKlasoruAyarla(dir.path());
+    hata = myConnAc(dbYolu());
+}
+
+TestKurulumu::~TestKurulumu()
+{
+    myConnKapat();
+}
+
+void TestKurulumu::sql(const QString& komut)
+{
+    QSqlQuery q(myConn());
+    if (!q.exec(komut))
+        QFAIL(qPrintable(komut + QStringLiteral(": ") + q.lastError().text()));
+}
+
+QVariant TestKurulumu::deger(const QString& sorgu)
+{
+    QSqlQuery q(myConn());
+    if (!q.exec(sorgu) || !q.next())
+        return {};
+    return q.value(0);
+}

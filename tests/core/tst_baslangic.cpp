@@ -9,6 +9,7 @@
 #include "core/veritabani.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>

@@ -76,6 +76,7 @@ private slots:
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toDouble(), 12.5);
         QCOMPARE(q.value(1).toString(), QStringLiteral("KREDİ KARTI"));
+        q.finish();
         QVERIFY(s.kayitlar.isEmpty());
 
         // A failing insert is reported through the plain box and yields no id.

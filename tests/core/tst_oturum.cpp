@@ -8,6 +8,7 @@
 #include "core/veritabani.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>

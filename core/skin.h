@@ -13,3 +13,7 @@ void skinKaldir();
 QString aktifSkin();
 // The style sheet of a skin, for looking at it without applying it (empty when unknown).
 QString skinStili(const QString& ad);
+
+// Registers the program's pictures (":/resim/..."). They live in a static library, where the
+// linker would drop them unless something calls in; done at start-up, and safe to repeat.
+void resimleriYukle();

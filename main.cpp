@@ -5,6 +5,7 @@
 #include "core/widgetEtkilesim.h"
 
 #include <QDir>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -25,6 +26,9 @@ int main(int argc, char* argv[])
     form.kilitAyarla(&kilit);
     if (!form.FormCreate())
         return 0;
+    // Without a window manager "maximised" means nothing; cover the screen ourselves.
+    if (QScreen* ekran = form.screen())
+        form.setGeometry(ekran->availableGeometry());
     form.showMaximized();
     const int sonuc = app.exec();
     mainForm = nullptr;

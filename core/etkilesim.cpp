@@ -2,7 +2,8 @@
 
 #include <QDebug>
 
-namespace {
+namespace
+{
 // Used before anything is installed (tools, early start-up): nothing is asked, all is logged.
 class SessizEtkilesim : public Etkilesim
 {

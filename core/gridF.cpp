@@ -101,7 +101,8 @@ private:
     QAbstractItemModel* k;
 };
 
-namespace {
+namespace
+{
 // Fixed row heights keep long lists fast and rows easy to touch.
 class SatirTemsilcisi : public QStyledItemDelegate
 {
@@ -213,9 +214,10 @@ void Tgrid::setKaynak(QAbstractItemModel* kaynak)
 {
     model_->setSourceModel(kaynak);
     if (view->selectionModel())
-        connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this](const QModelIndex& i) { emit aktifSatirDegisti(satirNo(i)); },
-                Qt::UniqueConnection);
+        connect(
+            view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& i) { emit aktifSatirDegisti(satirNo(i)); },
+            Qt::UniqueConnection);
     sutunlariDuzenle();
     altBilgiyiGuncelle();
     bosMetniGuncelle();
@@ -250,7 +252,8 @@ void Tgrid::sutunlariDuzenle()
         if (s[i].genislik > 0)
             h->resizeSection(mantiksal, s[i].genislik);
     }
-    if (s.isEmpty() || std::any_of(s.begin(), s.end(), [](const GridSutun& c) { return c.genislik == 0; }))
+    if (s.isEmpty() ||
+        std::any_of(s.begin(), s.end(), [](const GridSutun& c) { return c.genislik == 0; }))
         for (int c = 0; c < model_->columnCount(); ++c) {
             const GridSutun* b = model_->sutunBilgisi(c);
             if (!b || b->genislik == 0)
@@ -316,11 +319,10 @@ void Tgrid::altBilgiyiKur()
         return;
     for (int c = 0; c < model_->columnCount(); ++c) {
         auto* l = new QLabel(altSerit);
-        l->setAlignment(model_->data(model_->index(0, c), Qt::TextAlignmentRole).isValid()
-                            ? Qt::Alignment(model_->data(model_->index(0, c),
-                                                         Qt::TextAlignmentRole)
-                                                .toInt())
-                            : Qt::AlignRight | Qt::AlignVCenter);
+        l->setAlignment(
+            model_->data(model_->index(0, c), Qt::TextAlignmentRole).isValid()
+                ? Qt::Alignment(model_->data(model_->index(0, c), Qt::TextAlignmentRole).toInt())
+                : Qt::AlignRight | Qt::AlignVCenter);
         if (const GridSutun* b = model_->sutunBilgisi(c))
             l->setAlignment(b->bicim == GridBicim::Metin ? Qt::AlignLeft | Qt::AlignVCenter
                                                          : Qt::AlignRight | Qt::AlignVCenter);

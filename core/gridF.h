@@ -30,7 +30,8 @@ public:
     GridModeli* model() const { return model_; }
     QTreeView* gorunum() const { return view; }
 
-    void setFiltreSatiri(bool goster, const QString& istem = QStringLiteral("Filtrelemek için yazınız..."));
+    void setFiltreSatiri(bool goster,
+                         const QString& istem = QStringLiteral("Filtrelemek için yazınız..."));
     void setAltBilgi(bool goster);
     void setBosMetin(const QString& metin);
     void setSatirYuksekligi(int piksel);

@@ -6,7 +6,8 @@
 #include <QDateTime>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 bool sayisal(GridBicim b)
 {
@@ -80,8 +81,8 @@ QString gridMetni(const QVariant& deger, GridBicim bicim)
         return paraTLBicim(deger.toDouble());
     case GridBicim::Tarih:
     case GridBicim::TarihSaat: {
-        const QDateTime z = deger.userType() == QMetaType::QDateTime ? deger.toDateTime()
-                                                                      : tarihOku(deger);
+        const QDateTime z =
+            deger.userType() == QMetaType::QDateTime ? deger.toDateTime() : tarihOku(deger);
         if (!z.isValid())
             return deger.toString();
         return bicim == GridBicim::Tarih ? z.toString(QStringLiteral("dd.MM.yyyy"))
@@ -100,8 +101,8 @@ bool GridFiltre::kosulUyar(const GridKosul& k, const QVariant& deger)
     if (k.bicim == GridBicim::Onay) {
         const QString m = trKucukHarf(k.metin.trimmed());
         const bool isaretli = deger.toInt() == 1;
-        const bool istenen = m == QLatin1String("1") || m == QStringLiteral("evet") ||
-                             m == QStringLiteral("✓");
+        const bool istenen =
+            m == QLatin1String("1") || m == QStringLiteral("evet") || m == QStringLiteral("✓");
         return isaretli == istenen;
     }
     if (sayisal(k.bicim)) {
@@ -291,8 +292,8 @@ double GridModeli::toplam(const QString& alan) const
         return 0.0;
     double t = 0.0;
     for (int r = 0; r < rowCount(); ++r)
-        t += sourceModel()->data(sourceModel()->index(mapToSource(index(r, 0)).row(), c),
-                                 Qt::EditRole)
+        t += sourceModel()
+                 ->data(sourceModel()->index(mapToSource(index(r, 0)).row(), c), Qt::EditRole)
                  .toDouble();
     return t;
 }
@@ -353,8 +354,8 @@ QVariant GridModeli::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         if (renkKurali) {
             const int satir = k.row();
-            const QColor c =
-                renkKurali([this, satir](const QString& alan) { return kaynakDegeri(satir, alan); });
+            const QColor c = renkKurali(
+                [this, satir](const QString& alan) { return kaynakDegeri(satir, alan); });
             if (c.isValid())
                 return c;
         }

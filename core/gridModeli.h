@@ -13,18 +13,18 @@
 enum class GridBicim {
     Metin,
     Tamsayi,
-    Sayi, // 765,5
-    Para, // #,##0.00
-    ParaTL, // #,##0.00 ₺
-    Tarih, // dd.MM.yyyy
+    Sayi,      // 765,5
+    Para,      // #,##0.00
+    ParaTL,    // #,##0.00 ₺
+    Tarih,     // dd.MM.yyyy
     TarihSaat, // dd.MM.yyyy HH:mm
-    Onay // check box: 1 = ticked, 0 or empty = not
+    Onay       // check box: 1 = ticked, 0 or empty = not
 };
 
 enum class GridToplam { Yok, Topla, Say };
 
 struct GridSutun {
-    QString alan; // field name in the source model (case-insensitive)
+    QString alan;   // field name in the source model (case-insensitive)
     QString baslik; // caption; the field name when empty
     GridBicim bicim = GridBicim::Metin;
     bool duzenlenebilir = false;

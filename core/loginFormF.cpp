@@ -24,11 +24,11 @@ TloginForm::TloginForm(QWidget* parent) : QDialog(parent)
 
     auto* cerceve = new QFrame(this);
     cerceve->setObjectName(QStringLiteral("loginCerceve"));
-    cerceve->setStyleSheet(QStringLiteral(
-        "#loginCerceve { background: #FFFFFF; border: 1px solid #0080C0; }"
-        "QLabel#baslikEtiketi { color: #223C7D; font-weight: bold; }"
-        "QLabel#surum { color: #7A869A; }"
-        "#altCubuk { background: #F0F0F0; border-top: 1px solid #D6DCE5; }"));
+    cerceve->setStyleSheet(
+        QStringLiteral("#loginCerceve { background: #FFFFFF; border: 1px solid #0080C0; }"
+                       "QLabel#baslikEtiketi { color: #223C7D; font-weight: bold; }"
+                       "QLabel#surum { color: #7A869A; }"
+                       "#altCubuk { background: #F0F0F0; border-top: 1px solid #D6DCE5; }"));
     auto* dis = new QVBoxLayout(this);
     dis->setContentsMargins(0, 0, 0, 0);
     dis->addWidget(cerceve);
@@ -91,6 +91,7 @@ TloginForm::TloginForm(QWidget* parent) : QDialog(parent)
     alt->setObjectName(QStringLiteral("altCubuk"));
     auto* altDuzen = new QHBoxLayout(alt);
     altDuzen->setContentsMargins(24, 12, 24, 12);
+    altDuzen->setSpacing(12);
     auto* surum = new QLabel(QStringLiteral("Ver. 01.12.25"), alt);
     surum->setObjectName(QStringLiteral("surum"));
     btn21 = new QPushButton(QStringLiteral("Giriş"), alt);
@@ -99,11 +100,11 @@ TloginForm::TloginForm(QWidget* parent) : QDialog(parent)
     btn1->setAutoDefault(false);
     btn21->setStyleSheet(QStringLiteral(
         "QPushButton { background: #2E7D32; color: white; font-weight: bold; border: none;"
-        " border-radius: 4px; min-width: 130px; min-height: 48px; }"
+        " border-radius: 4px; min-width: 120px; min-height: 48px; }"
         "QPushButton:hover { background: #469D4A; } QPushButton:pressed { background: #1E5E20; }"));
     btn1->setStyleSheet(QStringLiteral(
         "QPushButton { background: #D32F2F; color: white; font-weight: bold; border: none;"
-        " border-radius: 4px; min-width: 130px; min-height: 48px; }"
+        " border-radius: 4px; min-width: 120px; min-height: 48px; }"
         "QPushButton:hover { background: #EE4040; } QPushButton:pressed { background: #991A1A; }"));
     for (QPushButton* b : {btn21, btn1})
         b->setFocusPolicy(Qt::NoFocus);
@@ -127,8 +128,14 @@ TloginForm::TloginForm(QWidget* parent) : QDialog(parent)
     });
 
     setFixedWidth(tKeyboard->duzen() == TdokunmatikKlavye::NumPad ? 460 : 760);
-    connect(cxButton4, &QPushButton::clicked, this, [this] { setFixedWidth(460); adjustSize(); });
-    connect(btn, &QPushButton::clicked, this, [this] { setFixedWidth(760); adjustSize(); });
+    connect(cxButton4, &QPushButton::clicked, this, [this] {
+        setFixedWidth(460);
+        adjustSize();
+    });
+    connect(btn, &QPushButton::clicked, this, [this] {
+        setFixedWidth(760);
+        adjustSize();
+    });
 
     kullanicilariYukle();
     oturumuKapat();

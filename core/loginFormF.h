@@ -20,9 +20,9 @@ public:
     TdokunmatikKlavye* tKeyboard = nullptr;
     QPushButton* cxButton1 = nullptr; // settings
     QPushButton* cxButton4 = nullptr; // numeric keyboard
-    QPushButton* btn = nullptr; // full keyboard
-    QPushButton* btn21 = nullptr; // "Giriş"
-    QPushButton* btn1 = nullptr; // "Kapat"
+    QPushButton* btn = nullptr;       // full keyboard
+    QPushButton* btn21 = nullptr;     // "Giriş"
+    QPushButton* btn1 = nullptr;      // "Kapat"
 
     void btn21Click();
     void btn1Click();

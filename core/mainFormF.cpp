@@ -28,12 +28,32 @@
 
 TmainForm* mainForm = nullptr;
 
-namespace {
+namespace
+{
+// Tool buttons do not wrap their text; long captions are broken at blanks to fit.
+QString satirlaraBol(const QString& metin, const QFontMetrics& fm, int genislik)
+{
+    QStringList satirlar;
+    QString satir;
+    for (const QString& kelime : metin.split(QLatin1Char(' '))) {
+        const QString aday = satir.isEmpty() ? kelime : satir + QLatin1Char(' ') + kelime;
+        if (!satir.isEmpty() && fm.horizontalAdvance(aday) > genislik) {
+            satirlar << satir;
+            satir = kelime;
+        } else {
+            satir = aday;
+        }
+    }
+    satirlar << satir;
+    return satirlar.join(QLatin1Char('\n'));
+}
+
 // The background picture, stretched over the whole client area.
 class ArkaPlan : public QWidget
 {
 public:
-    explicit ArkaPlan(QWidget* parent) : QWidget(parent), resim(QStringLiteral(":/resim/arkaplan.svg"))
+    explicit ArkaPlan(QWidget* parent)
+        : QWidget(parent), resim(QStringLiteral(":/resim/arkaplan.svg"))
     {
     }
 
@@ -109,8 +129,8 @@ void TmainForm::menuKur()
     const struct {
         const char* ad;
         Qt::Key tus;
-    } eylemler[] = {{"hizli_satis", Qt::Key_F2},   {"stok_kartlari", Qt::Key_F3},
-                    {"musteriler", Qt::Key_F4},    {"cari_kartlari", Qt::Key_F5},
+    } eylemler[] = {{"hizli_satis", Qt::Key_F2},    {"stok_kartlari", Qt::Key_F3},
+                    {"musteriler", Qt::Key_F4},     {"cari_kartlari", Qt::Key_F5},
                     {"kasa_islemleri", Qt::Key_F6}, {"teknik_servis", Qt::Key_F7}};
     for (const auto& e : eylemler) {
         auto* a = new QAction(this);
@@ -158,6 +178,7 @@ QWidget* TmainForm::butonlariKur()
             f.setBold(true);
             f.setPixelSize(21);
             t->setFont(f);
+            t->setText(satirlaraBol(QString::fromUtf8(b.baslik), QFontMetrics(f), 197 - 24));
             connect(t, &QToolButton::clicked, this, b.isle);
             izgara->addWidget(t, r, c);
         }
@@ -338,7 +359,8 @@ void TmainForm::yedekleClick()
         return;
     QFileDialog d(this, QStringLiteral("Veritabanını Yedekle"));
     d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setNameFilters({QStringLiteral("Veritabanı Yedeği (*.db)"), QStringLiteral("Tüm Dosyalar (*)")});
+    d.setNameFilters(
+        {QStringLiteral("Veritabanı Yedeği (*.db)"), QStringLiteral("Tüm Dosyalar (*)")});
     d.setDefaultSuffix(QStringLiteral("db"));
     d.selectFile(yedekDosyaAdi(QDateTime::currentDateTime()));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
@@ -350,9 +372,9 @@ void TmainForm::geriYukleClick()
 {
     if (!yetkiKontrol(QStringLiteral("VTGRYUKLE")))
         return;
-    const QString secilen = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Yedek Dosyası Seç"), QString(),
-        QStringLiteral("Veritabanı Yedeği (*.db);;Tüm Dosyalar (*)"));
+    const QString secilen =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Yedek Dosyası Seç"), QString(),
+                                     QStringLiteral("Veritabanı Yedeği (*.db);;Tüm Dosyalar (*)"));
     if (secilen.isEmpty())
         return;
     if (veritabaniGeriYukle(secilen) != GeriYukleme::Basarili)

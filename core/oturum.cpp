@@ -21,8 +21,8 @@ void oturumuKapat()
 
 int girisKontrol(const QString& kullanici, const QString& sifre)
 {
-    auto q = sorguOlustur(QStringLiteral("select * from user where user= :user and pass= :pass"),
-                          false);
+    auto q =
+        sorguOlustur(QStringLiteral("select * from user where user= :user and pass= :pass"), false);
     if (!q)
         throw VeritabaniHatasi(myConn().lastError().text());
     q->bindValue(QStringLiteral(":user"), kullanici);

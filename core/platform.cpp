@@ -10,7 +10,8 @@
 #include <QUrl>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 QString& ayarliKlasor()
 {
     static QString k;
@@ -36,7 +37,8 @@ QString kurulumYolu(const QString& yol)
     g.replace(QLatin1Char('\\'), QLatin1Char('/'));
     // "C:/TORVEL/..." names the installation folder itself.
     static const QString kok = QStringLiteral("c:/torvel");
-    if (g.startsWith(kok, Qt::CaseInsensitive) && (g.size() == kok.size() || g.at(kok.size()) == '/'))
+    if (g.startsWith(kok, Qt::CaseInsensitive) &&
+        (g.size() == kok.size() || g.at(kok.size()) == '/'))
         g = g.mid(kok.size());
     const QStringList parcalar = g.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QDir dir(kurulumKlasoru());

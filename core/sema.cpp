@@ -10,7 +10,8 @@
 #include <QSqlError>
 #include <QVariant>
 
-namespace {
+namespace
+{
 
 bool sutunVar(const QString& tablo, const QString& sutun)
 {
@@ -121,8 +122,8 @@ void ikinciGecis(const QStringList& satirlar, GuncellemeSonucu& s)
             const QString ad = sutunAdi(satir);
             if (ad.isEmpty() || bilinen.contains(ad))
                 continue;
-            if (calisir(QStringLiteral("ALTER TABLE \"") + tablo + QStringLiteral("\" ADD COLUMN ") +
-                        satir)) {
+            if (calisir(QStringLiteral("ALTER TABLE \"") + tablo +
+                        QStringLiteral("\" ADD COLUMN ") + satir)) {
                 ++s.sutun;
                 bilinen.insert(ad);
             } else {
@@ -146,9 +147,10 @@ void sabitKayitlariOlustur()
         const bool mevcut = var.next();
         var.finish();
         QSqlQuery q(myConn());
-        q.prepare(mevcut ? QStringLiteral("update cari set carikodu=:ad, cariadi=:ad where id=") + id
-                         : QStringLiteral("insert into cari (id, carikodu, cariadi) values (") +
-                               id + QStringLiteral(", :ad, :ad)"));
+        q.prepare(mevcut
+                      ? QStringLiteral("update cari set carikodu=:ad, cariadi=:ad where id=") + id
+                      : QStringLiteral("insert into cari (id, carikodu, cariadi) values (") + id +
+                            QStringLiteral(", :ad, :ad)"));
         q.bindValue(QStringLiteral(":ad"), QString::fromLatin1(c.ad));
         calistir(q);
     }

@@ -10,11 +10,11 @@
 void sabitKayitlariOlustur();
 
 struct GuncellemeSonucu {
-    bool calisti = false; // the script was there and the connection usable
+    bool calisti = false;    // the script was there and the connection usable
     bool kaydedildi = false; // the transaction was committed
-    int tablo = 0; // CREATE statements that succeeded
-    int sutun = 0; // columns added
-    int atlanan = 0; // CREATE and ALTER statements that failed
+    int tablo = 0;           // CREATE statements that succeeded
+    int sutun = 0;           // columns added
+    int atlanan = 0;         // CREATE and ALTER statements that failed
 };
 
 // Applies the script at yol (by default script.sql in the installation folder) to myConn:

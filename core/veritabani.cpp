@@ -28,9 +28,9 @@ QString myConnAc(const QString& yol)
         db.close();
     // The file belongs to the installation: mode=rw refuses to create an empty one.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
-    db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(yol).absoluteFilePath())
-                           .toString(QUrl::FullyEncoded) +
-                       QStringLiteral("?mode=rw"));
+    db.setDatabaseName(
+        QUrl::fromLocalFile(QFileInfo(yol).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+        QStringLiteral("?mode=rw"));
     if (!db.open())
         return db.lastError().text();
     // An empty or foreign file opens without complaint; reading the schema proves it is SQLite.

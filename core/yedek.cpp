@@ -13,7 +13,8 @@
 #include <QVariant>
 #include <filesystem>
 
-namespace {
+namespace
+{
 
 // VACUUM INTO needs a target that does not exist; the finished copy then replaces the old one
 // in a single rename, so a failure never leaves half a file under the target name.
@@ -52,9 +53,9 @@ public:
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
-        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(yol).absoluteFilePath())
-                               .toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=ro"));
+        db.setDatabaseName(
+            QUrl::fromLocalFile(QFileInfo(yol).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=ro"));
         acik = db.open();
         if (!acik)
             hata = db.lastError().text();
@@ -123,8 +124,8 @@ QString yedekDogrula(const QString& yol)
     if (q.value(0).toString() != QStringLiteral("ok"))
         return bozuk + QStringLiteral("\r\n") + q.value(0).toString();
     q.finish();
-    const QStringList gerekli = {"stok", "stokhar", "fatura", "odeme", "cari", "carihar",
-                                 "user", "yetkiler", "ayarlar"};
+    const QStringList gerekli = {"stok",    "stokhar", "fatura",   "odeme",  "cari",
+                                 "carihar", "user",    "yetkiler", "ayarlar"};
     for (const QString& tablo : gerekli) {
         QSqlQuery t(b.db());
         t.prepare(QStringLiteral("select 1 from sqlite_master where type='table' and "
@@ -151,9 +152,10 @@ GeriYukleme veritabaniGeriYukle(const QString& secilen)
 
     const QString hedef = veritabaniYolu();
     // Keep what is replaced: a wrong choice must not cost the shop its data.
-    const QString guvenlik = QFileInfo(hedef).absolutePath() + QStringLiteral("/db_GeriYukleOncesi_") +
-                             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss")) +
-                             QStringLiteral(".db");
+    const QString guvenlik =
+        QFileInfo(hedef).absolutePath() + QStringLiteral("/db_GeriYukleOncesi_") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss")) +
+        QStringLiteral(".db");
     QString hata;
     {
         QSqlDatabase db = myConn();

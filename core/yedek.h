@@ -6,7 +6,7 @@
 // Backup and restore of db.db. Copies are taken through SQLite itself, so a backup of the
 // live database is always consistent and a restore never installs a file that is not one.
 
-QString veritabaniYolu(); // db.db in the installation folder
+QString veritabaniYolu();                      // db.db in the installation folder
 QString yedekDosyaAdi(const QDateTime& zaman); // Torvel_Yedek_20250314_0905.db
 
 // Writes a consistent copy of the open database to hedef (an existing file is replaced) and

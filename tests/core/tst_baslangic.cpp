@@ -9,9 +9,9 @@
 #include "core/veritabani.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
@@ -33,7 +33,8 @@ private slots:
 
     void tekKopya()
     {
-        const QString ad = QStringLiteral("Torvel_Test_") + QString::number(QCoreApplication::applicationPid());
+        const QString ad =
+            QStringLiteral("Torvel_Test_") + QString::number(QCoreApplication::applicationPid());
         TekKopyaKilidi ilk(ad), ikinci(ad);
         QVERIFY(ilk.al());
         QVERIFY(!ikinci.al());
@@ -50,11 +51,12 @@ private slots:
         QVERIFY(p.waitForStarted());
         const qint64 olu = p.processId();
         QVERIFY(p.waitForFinished());
-        const QString ad = QStringLiteral("Torvel_Test_Eski_") + QString::number(QCoreApplication::applicationPid());
+        const QString ad = QStringLiteral("Torvel_Test_Eski_") +
+                           QString::number(QCoreApplication::applicationPid());
         QFile f(QDir::temp().filePath(ad + QStringLiteral(".lock")));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(QByteArray::number(olu) + "\ntorvel\n" +
-                QSysInfo::machineHostName().toUtf8() + "\n");
+        f.write(QByteArray::number(olu) + "\ntorvel\n" + QSysInfo::machineHostName().toUtf8() +
+                "\n");
         f.close();
         TekKopyaKilidi k(ad);
         QVERIFY(k.al());
@@ -93,10 +95,14 @@ private slots:
     {
         QTest::addColumn<QString>("komut");
         QTest::addColumn<QString>("skin");
-        QTest::newRow("boş") << "update ayarlar set skin=''" << "Office2010Blue";
-        QTest::newRow("kayıtlı") << "update ayarlar set skin='McSkin'" << "McSkin";
-        QTest::newRow("satır yok") << "delete from ayarlar" << "Office2010Blue";
-        QTest::newRow("okuma hatası") << "alter table ayarlar drop column skin" << "Office2010Blue";
+        QTest::newRow("boş") << "update ayarlar set skin=''"
+                             << "Office2010Blue";
+        QTest::newRow("kayıtlı") << "update ayarlar set skin='McSkin'"
+                                 << "McSkin";
+        QTest::newRow("satır yok") << "delete from ayarlar"
+                                   << "Office2010Blue";
+        QTest::newRow("okuma hatası") << "alter table ayarlar drop column skin"
+                                      << "Office2010Blue";
     }
     void skinSecimi()
     {
@@ -137,8 +143,9 @@ private slots:
         QVERIFY(m.sb->text().startsWith(QStringLiteral("Kullanıcı ID: 1 / Ad Soyad: ")));
         QCOMPARE(TestKurulumu::deger("select cariadi from cari where id=-99").toString(),
                  QStringLiteral("PERAKENDE"));
-        QCOMPARE(s.metinler(), QStringList{QStringLiteral(
-                                   "Veritabanı güncellendi.\r\nTablo işlemi: 1\r\nEklenen sütun: 1")});
+        QCOMPARE(s.metinler(),
+                 QStringList{QStringLiteral(
+                     "Veritabanı güncellendi.\r\nTablo işlemi: 1\r\nEklenen sütun: 1")});
         QVERIFY(!betik.exists());
         QCOMPARE(m.windowTitle(), QStringLiteral("Torvel Shop"));
         QVERIFY(m.windowFlags() & Qt::FramelessWindowHint);

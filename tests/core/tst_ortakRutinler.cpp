@@ -130,12 +130,18 @@ private slots:
         QTest::addColumn<double>("deger");
         QTest::addColumn<QString>("para");
         QTest::addColumn<QString>("sayi");
-        QTest::newRow("binler") << 1234.5 << "1.234,50" << "1234,5";
-        QTest::newRow("tam") << 3.0 << "3,00" << "3";
-        QTest::newRow("gram") << 0.765 << "0,77" << "0,765";
-        QTest::newRow("milyon") << 1234567.891 << "1.234.567,89" << "1234567,891";
-        QTest::newRow("eksi") << -12.5 << "-12,50" << "-12,5";
-        QTest::newRow("eksi sifir") << -0.001 << "0,00" << "-0,001";
+        QTest::newRow("binler") << 1234.5 << "1.234,50"
+                                << "1234,5";
+        QTest::newRow("tam") << 3.0 << "3,00"
+                             << "3";
+        QTest::newRow("gram") << 0.765 << "0,77"
+                              << "0,765";
+        QTest::newRow("milyon") << 1234567.891 << "1.234.567,89"
+                                << "1234567,891";
+        QTest::newRow("eksi") << -12.5 << "-12,50"
+                              << "-12,5";
+        QTest::newRow("eksi sifir") << -0.001 << "0,00"
+                                    << "-0,001";
     }
     void bicimler()
     {

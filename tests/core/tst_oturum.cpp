@@ -22,11 +22,11 @@ private slots:
     {
         k = std::make_unique<TestKurulumu>();
         QVERIFY2(k->hazir(), qPrintable(k->hata));
-        TestKurulumu::sql(QStringLiteral(
-            "insert into user (id, ad, soyad, unvan, user, pass, admin) values "
-            "(20, 'Ayşe', 'Yılmaz', 'Kasiyer', 'ayse', '11', 0),"
-            "(21, 'Ayşe', 'Kaya', 'Kasiyer', 'ayse', '22', 0),"
-            "(22, 'Ali', 'Öz', 'Depo', 'ali', 'Sır 1', 0)"));
+        TestKurulumu::sql(
+            QStringLiteral("insert into user (id, ad, soyad, unvan, user, pass, admin) values "
+                           "(20, 'Ayşe', 'Yılmaz', 'Kasiyer', 'ayse', '11', 0),"
+                           "(21, 'Ayşe', 'Kaya', 'Kasiyer', 'ayse', '22', 0),"
+                           "(22, 'Ali', 'Öz', 'Depo', 'ali', 'Sır 1', 0)"));
         oturumuKapat();
     }
     void cleanup()
@@ -40,14 +40,22 @@ private slots:
         QTest::addColumn<QString>("kullanici");
         QTest::addColumn<QString>("sifre");
         QTest::addColumn<int>("id");
-        QTest::newRow("yönetici") << "admin" << "1234" << 1;
-        QTest::newRow("aynı ad, ilk şifre") << "ayse" << "11" << 20;
-        QTest::newRow("aynı ad, ikinci şifre") << "ayse" << "22" << 21;
-        QTest::newRow("yanlış şifre") << "ayse" << "33" << 0;
-        QTest::newRow("sondaki boşluk") << "ali" << "Sır 1 " << 0;
-        QTest::newRow("harf büyüklüğü") << "ali" << "sır 1" << 0;
-        QTest::newRow("tam yazılmış") << "ali" << "Sır 1" << 22;
-        QTest::newRow("tırnak") << "ali' --" << "x" << 0;
+        QTest::newRow("yönetici") << "admin"
+                                  << "1234" << 1;
+        QTest::newRow("aynı ad, ilk şifre") << "ayse"
+                                            << "11" << 20;
+        QTest::newRow("aynı ad, ikinci şifre") << "ayse"
+                                               << "22" << 21;
+        QTest::newRow("yanlış şifre") << "ayse"
+                                      << "33" << 0;
+        QTest::newRow("sondaki boşluk") << "ali"
+                                        << "Sır 1 " << 0;
+        QTest::newRow("harf büyüklüğü") << "ali"
+                                        << "sır 1" << 0;
+        QTest::newRow("tam yazılmış") << "ali"
+                                      << "Sır 1" << 22;
+        QTest::newRow("tırnak") << "ali' --"
+                                << "x" << 0;
     }
     void giris()
     {
@@ -59,13 +67,14 @@ private slots:
 
     void yetkilerYuklenir()
     {
-        TestKurulumu::sql(QStringLiteral(
-            "insert into useryetki (userid, yetkiid) select 20, id from yetkiler "
-            "where YETKIKISAAD in ('HSSIL', 'STOKLISTE')"));
+        TestKurulumu::sql(
+            QStringLiteral("insert into useryetki (userid, yetkiid) select 20, id from yetkiler "
+                           "where YETKIKISAAD in ('HSSIL', 'STOKLISTE')"));
         aktifKullaniciId = 20;
         const auto durum = yetkileriAyarla();
         QVERIFY(durum);
-        QCOMPARE(*durum, QStringLiteral("Kullanıcı ID: 20 / Ad Soyad: Ayşe Yılmaz / Ünvan: Kasiyer"));
+        QCOMPARE(*durum,
+                 QStringLiteral("Kullanıcı ID: 20 / Ad Soyad: Ayşe Yılmaz / Ünvan: Kasiyer"));
         QVERIFY(!yoneticiMi);
         QCOMPARE(QSet<QString>(kullaniciYetkileri.begin(), kullaniciYetkileri.end()),
                  QSet<QString>({"HSSIL", "STOKLISTE"}));
@@ -131,8 +140,8 @@ private slots:
         // Esc asks before ending the program; "HAYIR" keeps the window.
         s.kayitlar.clear();
         QTest::keyClick(f.edtpass, Qt::Key_Escape);
-        QCOMPARE(s.metinler(),
-                 QStringList{QStringLiteral("Programdan tamamen çıkmak istediğinize emin misiniz?")});
+        QCOMPARE(s.metinler(), QStringList{QStringLiteral(
+                                   "Programdan tamamen çıkmak istediğinize emin misiniz?")});
         QVERIFY(f.isVisible());
 
         f.edtpass->setText(QStringLiteral("1234"));

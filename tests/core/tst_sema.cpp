@@ -10,7 +10,8 @@
 #include <QSqlRecord>
 #include <QTest>
 
-namespace {
+namespace
+{
 QSet<QString> sutunlar(const QString& tablo)
 {
     QSet<QString> s;
@@ -49,35 +50,54 @@ private slots:
                                  "alisfiyat kdv birim grup marka sinirsayi resim aciklama tipi "
                                  "pasif tartiliurun tarticarpan terazibarkodu barkod2 barkod3 "
                                  "barkod4 barkod5 barkod6 barkod7 barkod8 serbestsatis giyim";
-        QTest::newRow("stok_renk") << "stok_renk" << "stokid renk_adi sira";
-        QTest::newRow("stok_beden") << "stok_beden" << "stokid beden_adi sira";
-        QTest::newRow("birim") << "birim" << "id adi aciklama";
-        QTest::newRow("grup") << "grup" << "id adi aciklama";
-        QTest::newRow("marka") << "marka" << "id adi aciklama";
-        QTest::newRow("StokMaster") << "StokMaster" << "barkod urunadi stokkodu kdv birim";
+        QTest::newRow("stok_renk") << "stok_renk"
+                                   << "stokid renk_adi sira";
+        QTest::newRow("stok_beden") << "stok_beden"
+                                    << "stokid beden_adi sira";
+        QTest::newRow("birim") << "birim"
+                               << "id adi aciklama";
+        QTest::newRow("grup") << "grup"
+                              << "id adi aciklama";
+        QTest::newRow("marka") << "marka"
+                               << "id adi aciklama";
+        QTest::newRow("StokMaster") << "StokMaster"
+                                    << "barkod urunadi stokkodu kdv birim";
         QTest::newRow("stokhar") << "stokhar"
                                  << "id stokid faturaid tipi gckodu miktar kdv fiyat alisfiyat "
                                     "iskonto iskonto2 iskonto3 tutar tarih aciklama";
         QTest::newRow("fatura") << "fatura"
                                 << "id faturano cariid tarih vadetarihi tipi odemeid personelid "
                                    "aciklama";
-        QTest::newRow("fatura_odeme") << "fatura_odeme" << "faturaid odemetipid tutar";
-        QTest::newRow("odeme") << "odeme" << "id odemetipid tutar";
-        QTest::newRow("odemetipi") << "odemetipi" << "id adi";
-        QTest::newRow("odemetur") << "odemetur" << "sira";
+        QTest::newRow("fatura_odeme") << "fatura_odeme"
+                                      << "faturaid odemetipid tutar";
+        QTest::newRow("odeme") << "odeme"
+                               << "id odemetipid tutar";
+        QTest::newRow("odemetipi") << "odemetipi"
+                                   << "id adi";
+        QTest::newRow("odemetur") << "odemetur"
+                                  << "sira";
         QTest::newRow("cari") << "cari"
                               << "id carikodu cariadi tip gsm tel eposta aciklama resim ulke il "
                                  "ilce adres fax mail web vergidairesi vergino tckn banka "
                                  "bankasube bankahesapno iban pasif";
-        QTest::newRow("caritip") << "caritip" << "id adi";
-        QTest::newRow("carihar") << "carihar" << "id cariid faturaid gckodu tipi tutar kasaid";
-        QTest::newRow("harekettip") << "harekettip" << "kod adi";
-        QTest::newRow("user") << "user" << "id ad soyad unvan user pass admin sonlogin";
-        QTest::newRow("yetkiler") << "yetkiler" << "id grup yetkiadi yetkikisaad";
-        QTest::newRow("useryetki") << "useryetki" << "userid yetkiid";
-        QTest::newRow("ayarlar") << "ayarlar" << "id sirketadi telno adres skin fisyazdirma";
-        QTest::newRow("hsgrup") << "hsgrup" << "id adi sira";
-        QTest::newRow("hssira") << "hssira" << "id hsgrupid stokid sira";
+        QTest::newRow("caritip") << "caritip"
+                                 << "id adi";
+        QTest::newRow("carihar") << "carihar"
+                                 << "id cariid faturaid gckodu tipi tutar kasaid";
+        QTest::newRow("harekettip") << "harekettip"
+                                    << "kod adi";
+        QTest::newRow("user") << "user"
+                              << "id ad soyad unvan user pass admin sonlogin";
+        QTest::newRow("yetkiler") << "yetkiler"
+                                  << "id grup yetkiadi yetkikisaad";
+        QTest::newRow("useryetki") << "useryetki"
+                                   << "userid yetkiid";
+        QTest::newRow("ayarlar") << "ayarlar"
+                                 << "id sirketadi telno adres skin fisyazdirma";
+        QTest::newRow("hsgrup") << "hsgrup"
+                                << "id adi sira";
+        QTest::newRow("hssira") << "hssira"
+                                << "id hsgrupid stokid sira";
         QTest::newRow("tmpsatis") << "tmpsatis"
                                   << "id stokid stokkodu adi adet kdv fiyat iskonto komisyon "
                                      "toplam beklemede firma";
@@ -103,14 +123,21 @@ private slots:
     {
         // The lookups that run on every scan and in every report must use an index.
         const QStringList sorgular = {
-            "select id from stok where barkod='1'",      "select id from stok where barkod2='1'",
-            "select id from stok where barkod3='1'",     "select id from stok where barkod4='1'",
-            "select id from stok where barkod5='1'",     "select id from stok where barkod6='1'",
-            "select id from stok where barkod7='1'",     "select id from stok where barkod8='1'",
+            "select id from stok where barkod='1'",
+            "select id from stok where barkod2='1'",
+            "select id from stok where barkod3='1'",
+            "select id from stok where barkod4='1'",
+            "select id from stok where barkod5='1'",
+            "select id from stok where barkod6='1'",
+            "select id from stok where barkod7='1'",
+            "select id from stok where barkod8='1'",
             "select * from stokhar where stokid=1 and gckodu='G'",
-            "select * from stokhar where tarih>'2025'", "select * from stokhar where faturaid=1",
-            "select * from carihar where cariid=1",      "select * from carihar where faturaid=1",
-            "select * from fatura where tarih>'2025'",   "select * from tmpsatis where beklemede=0",
+            "select * from stokhar where tarih>'2025'",
+            "select * from stokhar where faturaid=1",
+            "select * from carihar where cariid=1",
+            "select * from carihar where faturaid=1",
+            "select * from fatura where tarih>'2025'",
+            "select * from tmpsatis where beklemede=0",
         };
         for (const QString& s : sorgular) {
             QSqlQuery q(myConn());
@@ -127,7 +154,8 @@ private slots:
     void sabitSatirlar()
     {
         QSqlQuery q(myConn());
-        QVERIFY(q.exec(QStringLiteral("select id, carikodu, cariadi from cari where id<0 order by id")));
+        QVERIFY(q.exec(
+            QStringLiteral("select id, carikodu, cariadi from cari where id<0 order by id")));
         QStringList c;
         while (q.next())
             c << q.value(0).toString() + QLatin1Char(' ') + q.value(1).toString() +
@@ -148,29 +176,30 @@ private slots:
         QCOMPARE(d("select count(*) from ayarlar where id=1").toInt(), 1);
         QCOMPARE(d("select count(*) from user where id=1 and admin=1 and pass<>''").toInt(), 1);
 
-        const QStringList adlar = {"BANKA GİRİŞ", "BANKA ÇIKIŞ", "KASA GİRİŞ", "KASA ÇIKIŞ",
-                                   "GELİR",       "GİDER",       "HIZLI SATIŞ VERESİYE",
-                                   "KASA TAHSİLAT"};
+        const QStringList adlar = {"BANKA GİRİŞ",          "BANKA ÇIKIŞ",  "KASA GİRİŞ",
+                                   "KASA ÇIKIŞ",           "GELİR",        "GİDER",
+                                   "HIZLI SATIŞ VERESİYE", "KASA TAHSİLAT"};
         for (const QString& ad : adlar)
             QVERIFY2(d(QStringLiteral("select count(*) from harekettip where adi='") + ad +
                        QLatin1Char('\''))
                              .toInt() >= 1,
                      qPrintable(ad));
-        const QStringList kodlar = {"HS", "HSV", "PARCALI", "SF", "SFV", "AF", "AFV", "SG", "SC",
-                                    "KT", "KO",  "CA",      "CB", "BA",  "BC", "KA",  "KC", "GL",
-                                    "GD"};
+        const QStringList kodlar = {"HS", "HSV", "PARCALI", "SF", "SFV", "AF", "AFV",
+                                    "SG", "SC",  "KT",      "KO", "CA",  "CB", "BA",
+                                    "BC", "KA",  "KC",      "GL", "GD"};
         for (const QString& kod : kodlar)
             QVERIFY2(d(QStringLiteral("select count(*) from harekettip where kod='") + kod +
                        QLatin1Char('\''))
                              .toInt() == 1,
                      qPrintable(kod));
 
-        const QStringList yetkiler = {
-            "STOKLISTE", "STOKEKLE",   "STOKGUNCELLE", "STOKSIL",    "HSRAPOR",    "HSSIL",
-            "HSSATIRDUZENLE", "CARILISTE", "CARIEKLE", "CARISIL",   "CARIHARSIL", "TAHSILATGIR",
-            "BORCEKLE",  "ODEMEGIR",   "KASALİSTE",    "KASAGIRIS",  "KASACIKIS",  "BANKAGIRIS",
-            "BANKACIKIS", "GELIREKLE", "GIDEREKLE",    "KASAISLEMSIL", "AFDUZ",    "SFDUZ",
-            "AFSIL",     "SFSIL",      "VTYEDEKLE",    "VTGRYUKLE"};
+        const QStringList yetkiler = {"STOKLISTE", "STOKEKLE",     "STOKGUNCELLE",   "STOKSIL",
+                                      "HSRAPOR",   "HSSIL",        "HSSATIRDUZENLE", "CARILISTE",
+                                      "CARIEKLE",  "CARISIL",      "CARIHARSIL",     "TAHSILATGIR",
+                                      "BORCEKLE",  "ODEMEGIR",     "KASALİSTE",      "KASAGIRIS",
+                                      "KASACIKIS", "BANKAGIRIS",   "BANKACIKIS",     "GELIREKLE",
+                                      "GIDEREKLE", "KASAISLEMSIL", "AFDUZ",          "SFDUZ",
+                                      "AFSIL",     "SFSIL",        "VTYEDEKLE",      "VTGRYUKLE"};
         for (const QString& y : yetkiler)
             QVERIFY2(d(QStringLiteral("select count(*) from yetkiler where YETKIKISAAD='") + y +
                        QStringLiteral("' and GRUP<>'' and YETKIADI<>''"))
@@ -182,7 +211,8 @@ private slots:
     // gains them; a second run changes nothing.
     void sabitKayitlar()
     {
-        TestKurulumu::sql(QStringLiteral("update cari set cariadi='Benim', carikodu='X' where id=-97"));
+        TestKurulumu::sql(
+            QStringLiteral("update cari set cariadi='Benim', carikodu='X' where id=-97"));
         TestKurulumu::sql(QStringLiteral("delete from cari where id=-96"));
         TestKurulumu::sql(QStringLiteral("delete from user where id=1"));
         TestKurulumu::sql(QStringLiteral("alter table stokhar drop column alisFiyat"));
@@ -192,8 +222,9 @@ private slots:
 
         for (int tur = 0; tur < 2; ++tur) {
             sabitKayitlariOlustur();
-            QCOMPARE(TestKurulumu::deger("select cariadi || carikodu from cari where id=-97").toString(),
-                     QStringLiteral("KASAKASA"));
+            QCOMPARE(
+                TestKurulumu::deger("select cariadi || carikodu from cari where id=-97").toString(),
+                QStringLiteral("KASAKASA"));
             QCOMPARE(TestKurulumu::deger("select cariadi from cari where id=-96").toString(),
                      QStringLiteral("BANKA"));
             QCOMPARE(TestKurulumu::deger("select user from user where id=1 and admin=1").toString(),
@@ -233,8 +264,8 @@ private slots:
         QTest::newRow("tırnaklı yeni sütun")
             << "CREATE TABLE IF NOT EXISTS \"birim\" (\n  \"id\" INTEGER,\n  \"kisaAd\" "
                "VARCHAR(10) DEFAULT 'AD',\n  PRIMARY KEY(\"id\")\n);"
-            << 1 << 1 << 0
-            << "Veritabanı güncellendi.\r\nTablo işlemi: 1\r\nEklenen sütun: 1" << true;
+            << 1 << 1 << 0 << "Veritabanı güncellendi.\r\nTablo işlemi: 1\r\nEklenen sütun: 1"
+            << true;
         QTest::newRow("kapanışlı satırdaki sütun")
             << "CREATE TABLE IF NOT EXISTS \"birim\" (\n\"id\" INTEGER,\n\"yeni\" TEXT);" << 1 << 0
             << 0 << "Veritabanı güncellendi.\r\nTablo işlemi: 1\r\nEklenen sütun: 0" << true;
@@ -289,9 +320,9 @@ private slots:
         TestKurulumu::sql(QStringLiteral("insert into birim (adi) values ('X')"));
         QCOMPARE(TestKurulumu::deger("select kisaAd from birim where adi='X'").toString(),
                  QStringLiteral("AD"));
-        QCOMPARE(TestKurulumu::deger("select count(*) from sqlite_master where name='ix_yeni'")
-                     .toInt(),
-                 1);
+        QCOMPARE(
+            TestKurulumu::deger("select count(*) from sqlite_master where name='ix_yeni'").toInt(),
+            1);
         // No script, nothing happens.
         QCOMPARE(veritabaniGuncelle().calisti, false);
     }
@@ -318,9 +349,10 @@ private slots:
         QCOMPARE(ikinci.sutun, 0);
         QCOMPARE(ikinci.atlanan, 0);
         QVERIFY(!QFile::exists(k->yol(QStringLiteral("script.sql"))));
-        QCOMPARE(TestKurulumu::deger("select count(*) from sqlite_master where name='ix_stok_barkod8'")
-                     .toInt(),
-                 1);
+        QCOMPARE(
+            TestKurulumu::deger("select count(*) from sqlite_master where name='ix_stok_barkod8'")
+                .toInt(),
+            1);
         QVERIFY(sutunlar(QStringLiteral("stok")).contains(QStringLiteral("barkod8")));
         QVERIFY(sutunlar(QStringLiteral("stok")).contains(QStringLiteral("giyim")));
         QVERIFY(sutunlar(QStringLiteral("cari")).contains(QStringLiteral("iban")));

@@ -9,7 +9,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
-namespace {
+namespace
+{
 void dosyaYaz(const QString& yol, const QByteArray& icerik)
 {
     QFile f(yol);
@@ -66,9 +67,10 @@ private slots:
 
         s.kayitlar.clear();
         QVERIFY(!veritabaniYedekle(k->yol(QStringLiteral("olmayan/klasor/y.db"))));
-        QCOMPARE(s.metinler(),
-                 QStringList{QStringLiteral("Yedekleme başarısız! Dosya kopyalanamadı.\r\nKaynak: ") +
-                             k->dbYolu()});
+        QCOMPARE(
+            s.metinler(),
+            QStringList{QStringLiteral("Yedekleme başarısız! Dosya kopyalanamadı.\r\nKaynak: ") +
+                        k->dbYolu()});
         QVERIFY(!veritabaniYedekle(k->dbYolu()));
         QCOMPARE(markaSayisi(), 1);
     }
@@ -77,11 +79,16 @@ private slots:
     {
         QTest::addColumn<QString>("tur");
         QTest::addColumn<QString>("mesajBasi");
-        QTest::newRow("metin") << "metin" << "Seçilen dosya bozuk veya bir veritabanı değil.";
-        QTest::newRow("boş") << "bos" << "Seçilen dosya bir Torvel Shop veritabanı değil";
-        QTest::newRow("yabancı") << "yabanci" << "Seçilen dosya bir Torvel Shop veritabanı değil";
-        QTest::newRow("bozuk") << "bozuk" << "Seçilen dosya bozuk veya bir veritabanı değil.";
-        QTest::newRow("yok") << "yok" << "Seçilen dosya bulunamadı";
+        QTest::newRow("metin") << "metin"
+                               << "Seçilen dosya bozuk veya bir veritabanı değil.";
+        QTest::newRow("boş") << "bos"
+                             << "Seçilen dosya bir Torvel Shop veritabanı değil";
+        QTest::newRow("yabancı") << "yabanci"
+                                 << "Seçilen dosya bir Torvel Shop veritabanı değil";
+        QTest::newRow("bozuk") << "bozuk"
+                               << "Seçilen dosya bozuk veya bir veritabanı değil.";
+        QTest::newRow("yok") << "yok"
+                             << "Seçilen dosya bulunamadı";
     }
     void gecersizYedekReddedilir()
     {
@@ -119,9 +126,10 @@ private slots:
     void geriYukle()
     {
         const QString secilen = k->yol(QStringLiteral("Torvel_Yedek_eski.db"));
-        QCOMPARE(sqlIleVeritabaniYap(secilen, betikMetni() + QStringLiteral(
-                                                  "insert into marka (adi) values ('Yedekteki');"
-                                                  "insert into marka (adi) values ('İkinci');")),
+        QCOMPARE(sqlIleVeritabaniYap(
+                     secilen,
+                     betikMetni() + QStringLiteral("insert into marka (adi) values ('Yedekteki');"
+                                                   "insert into marka (adi) values ('İkinci');")),
                  QString());
 
         // "HAYIR" changes nothing.

@@ -14,6 +14,13 @@ public:
         return false;
     }
     void duzMesaj(const QString& metin) override { qWarning().noquote() << metin; }
+    double sayiGir(const QString& baslik, const QString&) override
+    {
+        qWarning().noquote() << baslik;
+        return 0.0;
+    }
+    double iadeFiyatiSec(int, const QString&) override { return 0.0; }
+    void ton(int, int) override {}
 };
 
 SessizEtkilesim sessiz;
@@ -45,4 +52,19 @@ bool onayAl(const QString& metin)
 void duzMesaj(const QString& metin)
 {
     Etkilesim::aktif()->duzMesaj(metin);
+}
+
+double sayiGir(const QString& baslik, const QString& onMetin)
+{
+    return Etkilesim::aktif()->sayiGir(baslik, onMetin);
+}
+
+double iadeFiyatiSec(int stokId, const QString& stokAdi)
+{
+    return Etkilesim::aktif()->iadeFiyatiSec(stokId, stokAdi);
+}
+
+void ton(int frekans, int sureMs)
+{
+    Etkilesim::aktif()->ton(frekans, sureMs);
 }

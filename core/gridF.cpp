@@ -153,7 +153,8 @@ Tgrid::Tgrid(QWidget* parent) : QWidget(parent)
     altSerit = new QWidget(this);
     altSerit->setObjectName(QStringLiteral("gridAltSerit"));
     altSerit->hide();
-    setStyleSheet(QStringLiteral("#gridFiltreSeridi { background: #F3F6FA; }"
+    setStyleSheet(QStringLiteral("#gridGorunum::item { padding: 0 6px; }"
+                                 "#gridFiltreSeridi { background: #F3F6FA; }"
                                  "#gridAltSerit { background: #EEF2F7; border-top: 1px solid "
                                  "#C9D3E0; }"
                                  "#gridAltSerit QLabel { font-weight: bold; padding: 0 6px; }"));
@@ -190,7 +191,7 @@ Tgrid::Tgrid(QWidget* parent) : QWidget(parent)
     connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { seritleriYerlestir(); });
     connect(view, &QTreeView::doubleClicked, this, [this](const QModelIndex& i) {
-        if (!DetayliModel::detaySatiri(i))
+        if (!(detayModeli && i.model() == detayModeli && DetayliModel::detaySatiri(i)))
             emit satirCiftTiklandi(satirNo(i));
     });
     connect(view, &QTreeView::expanded, this, [this](const QModelIndex& i) {
@@ -210,17 +211,31 @@ Tgrid::Tgrid(QWidget* parent) : QWidget(parent)
     bosMetniGuncelle();
 }
 
+Tgrid::~Tgrid()
+{
+    // The view and its header outlive the strips while the children are torn down.
+    view->header()->disconnect(this);
+    view->horizontalScrollBar()->disconnect(this);
+    model_->disconnect(this);
+}
+
 void Tgrid::setKaynak(QAbstractItemModel* kaynak)
 {
     model_->setSourceModel(kaynak);
     if (view->selectionModel())
-        connect(
-            view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& i) { emit aktifSatirDegisti(satirNo(i)); },
-            Qt::UniqueConnection);
+        connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                &Tgrid::satirDegisti, Qt::UniqueConnection);
     sutunlariDuzenle();
     altBilgiyiGuncelle();
     bosMetniGuncelle();
+}
+
+void Tgrid::satirDegisti(const QModelIndex& yeni, const QModelIndex& eski)
+{
+    // Leaving a row posts what was changed in it, also when no editor was open (check boxes).
+    if (eski.isValid() && satirNo(yeni) != satirNo(eski))
+        model_->submit();
+    emit aktifSatirDegisti(satirNo(view->currentIndex()));
 }
 
 QAbstractItemModel* Tgrid::kaynak() const
@@ -392,7 +407,7 @@ void Tgrid::setDetay(DetayKaynagi kaynak, const QList<GridSutun>& sutunlar)
         view->setItemsExpandable(true);
         view->setUniformRowHeights(false);
         connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this](const QModelIndex& i) { emit aktifSatirDegisti(satirNo(i)); });
+                &Tgrid::satirDegisti, Qt::UniqueConnection);
     }
 }
 
@@ -407,7 +422,7 @@ int Tgrid::satirNo(const QModelIndex& i) const
 {
     if (!i.isValid())
         return -1;
-    if (DetayliModel::detaySatiri(i))
+    if (detayModeli && i.model() == detayModeli && DetayliModel::detaySatiri(i))
         return int(i.internalId() - 1);
     return i.row();
 }

@@ -20,6 +20,7 @@ class Tgrid : public QWidget
     Q_OBJECT
 public:
     explicit Tgrid(QWidget* parent = nullptr);
+    ~Tgrid() override;
 
     // Source of the rows (query, editable table, in-memory model); not owned.
     void setKaynak(QAbstractItemModel* kaynak);
@@ -63,7 +64,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    void serit(QWidget* w, const QList<QWidget*>& parcalar);
+    void satirDegisti(const QModelIndex& yeni, const QModelIndex& eski);
     void filtreSatiriniKur();
     void altBilgiyiKur();
     void seritleriYerlestir();

@@ -1,5 +1,6 @@
 #include "core/mainFormF.h"
 
+#include "core/ayarKullaniciF.h"
 #include "core/ayarlar.h"
 #include "core/beklemeFormF.h"
 #include "core/etkilesim.h"
@@ -328,6 +329,8 @@ void TmainForm::kullaniciAyarlariClick()
         bilgiMesaji(QStringLiteral("Bu işlem için yetkiniz yoktur.."));
         return;
     }
+    TayarKullanici f(this);
+    f.exec();
 }
 
 void TmainForm::sirketBilgileriClick() {}

@@ -3,6 +3,7 @@
 #include "core/etkilesim.h"
 
 #include <QList>
+#include <QPair>
 #include <QQueue>
 
 // Scripted port for tests: answers questions from a queue and records every message.
@@ -22,6 +23,11 @@ public:
     // Answers for the coming questions, in order; an unexpected question is answered "HAYIR".
     QQueue<bool> cevaplar;
     QList<Kayit> kayitlar;
+    // Numbers for the coming numeric dialogs, in order; an unexpected one is cancelled (0).
+    // Their captions and prefilled texts are kept apart from the messages above.
+    QQueue<double> sayilar;
+    QStringList sayiBasliklari;
+    QStringList sayiOnMetinleri;
 
     bool mesaj(const QString& metin, TMesajTipi tip) override
     {
@@ -31,6 +37,24 @@ public:
         return cevaplar.isEmpty() ? false : cevaplar.dequeue();
     }
     void duzMesaj(const QString& metin) override { kayitlar.append({mtBilgi, metin, true}); }
+    double sayiGir(const QString& baslik, const QString& onMetin) override
+    {
+        sayiBasliklari << baslik;
+        sayiOnMetinleri << onMetin;
+        return sayilar.isEmpty() ? 0.0 : sayilar.dequeue();
+    }
+
+    // Return prices for the coming return-price dialogs; the products asked are kept.
+    QQueue<double> iadeFiyatlari;
+    QList<int> iadeSorulanlar;
+    QList<QPair<int, int>> tonlar; // frequency, duration
+
+    double iadeFiyatiSec(int stokId, const QString&) override
+    {
+        iadeSorulanlar << stokId;
+        return iadeFiyatlari.isEmpty() ? 0.0 : iadeFiyatlari.dequeue();
+    }
+    void ton(int frekans, int sureMs) override { tonlar.append({frekans, sureMs}); }
 
     QStringList metinler() const
     {

@@ -1,14 +1,60 @@
 #include "core/veritabani.h"
 
+#include "core/bicim.h"
 #include "core/etkilesim.h"
 
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QUrl>
+#include <sqlite3.h>
 
 VeritabaniHatasi::VeritabaniHatasi(const QString& metin) : std::runtime_error(metin.toStdString())
 {
+}
+
+namespace
+{
+// SQLite folds only ASCII letters; searches on names must fold "Ş" to "ş" and "I" to "ı".
+void trkucuk(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto* metin = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const int boy = sqlite3_value_bytes(argv[0]);
+    bool ascii = true;
+    for (int i = 0; i < boy && ascii; ++i)
+        ascii = (static_cast<unsigned char>(metin[i]) & 0x80) == 0;
+    if (ascii) {
+        // Most names are plain ASCII; "I" still becomes the dotless "ı" in Turkish.
+        bool buyukI = false;
+        for (int i = 0; i < boy && !buyukI; ++i)
+            buyukI = metin[i] == 'I';
+        if (!buyukI) {
+            QByteArray k(metin, boy);
+            for (char& c : k)
+                if (c >= 'A' && c <= 'Z')
+                    c = char(c - 'A' + 'a');
+            sqlite3_result_text(ctx, k.constData(), int(k.size()), SQLITE_TRANSIENT);
+            return;
+        }
+    }
+    const QByteArray k = trKucukHarf(QString::fromUtf8(metin, boy)).toUtf8();
+    sqlite3_result_text(ctx, k.constData(), int(k.size()), SQLITE_TRANSIENT);
+}
+} // namespace
+
+void trkucukTanimla(QSqlDatabase& db)
+{
+    const QVariant h = db.driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0)
+        return;
+    if (auto* vt = *static_cast<sqlite3* const*>(h.data()))
+        sqlite3_create_function(vt, "trkucuk", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                trkucuk, nullptr, nullptr);
 }
 
 QSqlDatabase myConn()
@@ -33,6 +79,7 @@ QString myConnAc(const QString& yol)
         QStringLiteral("?mode=rw"));
     if (!db.open())
         return db.lastError().text();
+    trkucukTanimla(db);
     // An empty or foreign file opens without complaint; reading the schema proves it is SQLite.
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("select count(*) from sqlite_master"))) {

@@ -22,6 +22,8 @@ QSqlDatabase myConn();
 // Opens myConn on an existing file; never creates one. Empty text on success, else the error.
 QString myConnAc(const QString& yol);
 void myConnKapat();
+// Adds the SQL function trkucuk(x): x in Turkish lower case, for searches on names.
+void trkucukTanimla(QSqlDatabase& db);
 
 // Prepares a query on myConn (and runs it when ac is set); any error gives none.
 std::optional<QSqlQuery> sorguOlustur(const QString& sql, bool ac);

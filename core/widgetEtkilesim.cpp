@@ -1,8 +1,12 @@
 #include "core/widgetEtkilesim.h"
 
 #include "core/mesajFormF.h"
+#include "core/tonCalar.h"
+#include "pos/frmTeraziManuelGirisF.h"
+#include "pos/iadeFiyatSecimF.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -19,4 +23,28 @@ bool WidgetEtkilesim::mesaj(const QString& metin, TMesajTipi tip)
 void WidgetEtkilesim::duzMesaj(const QString& metin)
 {
     QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Torvel Shop"), metin);
+}
+
+double WidgetEtkilesim::sayiGir(const QString& baslik, const QString& onMetin)
+{
+    QPointer<TfrmTeraziManuelGiris> form = new TfrmTeraziManuelGiris(QApplication::activeWindow());
+    form->setWindowTitle(baslik);
+    form->edtTartiSonuc->setText(onMetin);
+    form->exec();
+    if (!form)
+        return 0.0;
+    const double sonuc = form->tartiSonuc;
+    delete form.data();
+    return sonuc;
+}
+
+double WidgetEtkilesim::iadeFiyatiSec(int stokId, const QString& stokAdi)
+{
+    TiadeFiyatSecim d(stokId, stokAdi, QApplication::activeWindow());
+    return d.exec() == QDialog::Accepted ? d.FIadeSecilenFiyat : 0.0;
+}
+
+void WidgetEtkilesim::ton(int frekans, int sureMs)
+{
+    tonCal(frekans, sureMs);
 }

@@ -209,10 +209,9 @@ PRIMARY KEY("id" AUTOINCREMENT)
 );
 
 CREATE TABLE IF NOT EXISTS "harekettip" (
-"id" INTEGER,
 "kod" TEXT,
 "adi" TEXT,
-PRIMARY KEY("id" AUTOINCREMENT)
+PRIMARY KEY("kod")
 );
 
 CREATE TABLE IF NOT EXISTS "user" (
@@ -365,29 +364,29 @@ INSERT OR IGNORE INTO "odemetur" ("id", "adi", "sira") VALUES
 (3, 'CARI', 3);
 
 -- Some screens compare these names literally (cash summaries, statement colours).
-INSERT OR IGNORE INTO "harekettip" ("id", "kod", "adi") VALUES
-(1, 'HS', 'HIZLI SATIŞ'),
-(2, 'HSV', 'HIZLI SATIŞ VERESİYE'),
-(3, 'PARCALI', 'PARÇALI ÖDEME'),
-(4, 'PS', 'PARÇALI SATIŞ'),
-(5, 'TAHSILAT', 'TAHSİLAT'),
-(6, 'SF', 'SATIŞ FATURASI'),
-(7, 'SFV', 'VERESİYE FATURA'),
-(8, 'AF', 'ALIŞ FATURASI'),
-(9, 'AFV', 'VERESİYE ALIŞ FATURASI'),
-(10, 'SG', 'STOK GİRİŞ'),
-(11, 'SC', 'STOK ÇIKIŞ'),
-(12, 'KT', 'KASA TAHSİLAT'),
-(13, 'CB', 'BORÇ EKLE'),
-(14, 'KO', 'ÖDEME'),
-(15, 'CA', 'ALACAK EKLE'),
-(16, 'BA', 'BANKA GİRİŞ'),
-(17, 'BC', 'BANKA ÇIKIŞ'),
-(18, 'KA', 'KASA GİRİŞ'),
-(19, 'KC', 'KASA ÇIKIŞ'),
-(20, 'GL', 'GELİR'),
-(21, 'GD', 'GİDER'),
-(22, 'IADE', 'İADE');
+INSERT OR IGNORE INTO "harekettip" ("kod", "adi") VALUES
+('HS', 'HIZLI SATIŞ'),
+('HSV', 'HIZLI SATIŞ VERESİYE'),
+('PARCALI', 'PARÇALI ÖDEME'),
+('PS', 'PARÇALI SATIŞ'),
+('TAHSILAT', 'TAHSİLAT'),
+('SF', 'SATIŞ FATURASI'),
+('SFV', 'VERESİYE FATURA'),
+('AF', 'ALIŞ FATURASI'),
+('AFV', 'VERESİYE ALIŞ FATURASI'),
+('SG', 'STOK GİRİŞ'),
+('SC', 'STOK ÇIKIŞ'),
+('KT', 'KASA TAHSİLAT'),
+('CB', 'BORÇ EKLE'),
+('KO', 'ÖDEME'),
+('CA', 'ALACAK EKLE'),
+('BA', 'BANKA GİRİŞ'),
+('BC', 'BANKA ÇIKIŞ'),
+('KA', 'KASA GİRİŞ'),
+('KC', 'KASA ÇIKIŞ'),
+('GL', 'GELİR'),
+('GD', 'GİDER'),
+('IADE', 'İADE');
 
 INSERT OR IGNORE INTO "yetkiler" ("id", "GRUP", "YETKIADI", "YETKIKISAAD") VALUES
 (1, 'Stok', 'Stok Listesi', 'STOKLISTE'),

@@ -57,13 +57,13 @@ TayarKullanici::TayarKullanici(QWidget* parent) : QDialog(parent)
     grdUser->setKaynak(qUser);
     grdUser->setSutunlar({
         {QStringLiteral("id"), QStringLiteral("ID"), GridBicim::Tamsayi, false, 44},
-        {QStringLiteral("ad"), QStringLiteral("Ad"), GridBicim::Metin, true, 90},
-        {QStringLiteral("soyad"), QStringLiteral("Soyad"), GridBicim::Metin, true, 90},
-        {QStringLiteral("unvan"), QStringLiteral("Ünvan"), GridBicim::Metin, true, 90},
-        {QStringLiteral("user"), QStringLiteral("Kul. Adı"), GridBicim::Metin, true, 90},
-        {QStringLiteral("pass"), QStringLiteral("Şifre"), GridBicim::Metin, true, 70},
-        {QStringLiteral("admin"), QStringLiteral("Admin"), GridBicim::Onay, true, 64},
-        {QStringLiteral("sonLogin"), QStringLiteral("Son Giriş"), GridBicim::TarihSaat, false, 130},
+        {QStringLiteral("ad"), QStringLiteral("Ad"), GridBicim::Metin, true, 82},
+        {QStringLiteral("soyad"), QStringLiteral("Soyad"), GridBicim::Metin, true, 82},
+        {QStringLiteral("unvan"), QStringLiteral("Ünvan"), GridBicim::Metin, true, 82},
+        {QStringLiteral("user"), QStringLiteral("Kul. Adı"), GridBicim::Metin, true, 82},
+        {QStringLiteral("pass"), QStringLiteral("Şifre"), GridBicim::Metin, true, 64},
+        {QStringLiteral("admin"), QStringLiteral("Admin"), GridBicim::Onay, true, 68},
+        {QStringLiteral("sonLogin"), QStringLiteral("Son Giriş"), GridBicim::TarihSaat},
     });
     grdUser->gorunum()->setSortingEnabled(false);
 
@@ -72,7 +72,7 @@ TayarKullanici::TayarKullanici(QWidget* parent) : QDialog(parent)
     grdYetki = new Tgrid(this);
     grdYetki->setKaynak(qYetki);
     grdYetki->setSutunlar(
-        {{QStringLiteral("GRUP"), QStringLiteral("Grup"), GridBicim::Metin, false, 110},
+        {{QStringLiteral("GRUP"), QStringLiteral("Grup"), GridBicim::Metin, false, 100},
          {QStringLiteral("YETKIADI"), QStringLiteral("Yetki"), GridBicim::Metin}});
 
     qUserYetki = new QSqlQueryModel(this);
@@ -94,7 +94,7 @@ TayarKullanici::TayarKullanici(QWidget* parent) : QDialog(parent)
     }
 
     auto* orta = new QHBoxLayout;
-    orta->addWidget(alan(QStringLiteral("Kullanıcılar"), grdUser, {btnEkle, btnSil}, this), 7);
+    orta->addWidget(alan(QStringLiteral("Kullanıcılar"), grdUser, {btnEkle, btnSil}, this), 8);
     orta->addWidget(alan(QStringLiteral("Yetkiler"), grdYetki, {btnYetkiEkle}, this), 3);
     orta->addWidget(alan(QStringLiteral("Kullanıcının Sahip Olduğu Yetkiler"), grdUserYetki,
                          {btnTumunuCikart, btnCikart}, this),

@@ -271,6 +271,9 @@ void Tgrid::sutunlariDuzenle()
         std::any_of(s.begin(), s.end(), [](const GridSutun& c) { return c.genislik == 0; }))
         for (int c = 0; c < model_->columnCount(); ++c) {
             const GridSutun* b = model_->sutunBilgisi(c);
+            // The last column takes what is left of the width.
+            if (h->visualIndex(c) == model_->columnCount() - 1 && h->stretchLastSection())
+                continue;
             if (!b || b->genislik == 0)
                 view->resizeColumnToContents(c);
         }

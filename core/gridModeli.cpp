@@ -261,6 +261,16 @@ void GridModeli::filtreleriTemizle()
     emit filtreDegisti();
 }
 
+void GridModeli::setGenelArama(const QString& metin)
+{
+    const QString yeni = trKucukHarf(metin.trimmed());
+    if (yeni == genelArama)
+        return;
+    genelArama = yeni;
+    invalidateFilter();
+    emit filtreDegisti();
+}
+
 GridFiltre GridModeli::filtre() const
 {
     GridFiltre f;
@@ -409,7 +419,19 @@ bool GridModeli::filterAcceptsRow(int kaynakSatir, const QModelIndex&) const
     for (const GridKosul& k : kosullar_)
         if (!GridFiltre::kosulUyar(k, kaynakDegeri(kaynakSatir, k.alan)))
             return false;
-    return true;
+    if (genelArama.isEmpty())
+        return true;
+    const QAbstractItemModel* k = sourceModel();
+    for (int c = 0; c < k->columnCount(); ++c) {
+        if (!filterAcceptsColumn(c, {}))
+            continue;
+        const GridSutun* b = kaynakBilgisi(c);
+        const QString metin = gridMetni(k->data(k->index(kaynakSatir, c), Qt::EditRole),
+                                        b ? b->bicim : GridBicim::Metin);
+        if (trKucukHarf(metin).contains(genelArama))
+            return true;
+    }
+    return false;
 }
 
 bool GridModeli::filterAcceptsColumn(int kaynakSutun, const QModelIndex&) const

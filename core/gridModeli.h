@@ -77,6 +77,8 @@ public:
     void setSutunFiltresi(const QString& alan, const QString& metin);
     QString sutunFiltresi(const QString& alan) const;
     void filtreleriTemizle();
+    // The find panel: rows where any shown column contains the text (Turkish letter case).
+    void setGenelArama(const QString& metin);
     GridFiltre filtre() const;
     QString filtreMetni() const { return filtre().metin(); }
 
@@ -115,5 +117,6 @@ private:
 
     QList<GridSutun> sutunlar_;
     QList<GridKosul> kosullar_;
+    QString genelArama;
     RenkKurali renkKurali;
 };

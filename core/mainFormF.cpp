@@ -11,6 +11,7 @@
 #include "core/skin.h"
 #include "core/veritabani.h"
 #include "core/yedek.h"
+#include "pos/hizliSatisFormF.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -23,8 +24,10 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QProcess>
+#include <QScreen>
 #include <QStatusBar>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QToolButton>
 
 TmainForm* mainForm = nullptr;
@@ -253,7 +256,25 @@ void TmainForm::showEvent(QShowEvent* e)
     if (!ilkGosterim)
         return;
     ilkGosterim = false;
-    // The till opens here, behind the wait window, once it exists.
+    if (!acilistaHizliSatis)
+        return;
+    // The till opens right after start; the main window is what is left behind it.
+    QTimer::singleShot(0, this, [this] { hizliSatisAc(true); });
+}
+
+void TmainForm::hizliSatisAc(bool beklemeGoster)
+{
+    std::unique_ptr<TbeklemeForm> bekleme;
+    if (beklemeGoster) {
+        bekleme = std::make_unique<TbeklemeForm>();
+        bekleme->goster();
+    }
+    ThizliSatisForm f;
+    bekleme.reset();
+    if (QScreen* e = screen())
+        f.setGeometry(e->availableGeometry());
+    f.showMaximized();
+    f.exec();
 }
 
 void TmainForm::closeEvent(QCloseEvent* e)
@@ -284,7 +305,10 @@ void TmainForm::programiKapatClick()
 
 // Screens that are not built yet open from these handlers once they exist; the permission
 // checks already guard them.
-void TmainForm::hizliSatisClick() {}
+void TmainForm::hizliSatisClick()
+{
+    hizliSatisAc(false);
+}
 
 void TmainForm::hizliSatisRaporlariClick()
 {

@@ -21,7 +21,8 @@ public:
     // The lock of this running copy, released before a restart so the new copy can take it.
     void kilitAyarla(TekKopyaKilidi* k) { kilit = k; }
 
-    QLabel* sb = nullptr; // status bar panel 0
+    QLabel* sb = nullptr;           // status bar panel 0
+    bool acilistaHizliSatis = true; // the till opens by itself at the first show
 
     // Menu and button handlers.
     void hizliSatisClick();
@@ -44,6 +45,8 @@ public:
     void geriYukleClick();
     void uzakBaglantiClick();
     void programiKapatClick();
+    // Opens the till modally, maximised; at start behind the wait window.
+    void hizliSatisAc(bool beklemeGoster);
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -117,6 +117,29 @@ void HizliSatis::urunAra(QSqlQueryModel& model, const QString& metin, bool barko
     model.setQuery(std::move(q));
 }
 
+int HizliSatis::fisModuOku()
+{
+    auto q = sorguOlustur(QStringLiteral("select FisYazdirma from ayarlar"), true);
+    return q && q->next() ? q->value(0).toInt() : 0;
+}
+
+void HizliSatis::fisModuKaydet(int mod)
+{
+    QSqlQuery q(myConn());
+    q.prepare(QStringLiteral("update ayarlar set FisYazdirma=:mod where id=(select id from "
+                             "ayarlar limit 1)"));
+    q.bindValue(QStringLiteral(":mod"), mod);
+    calistir(q);
+}
+
+QString HizliSatis::durumMetni()
+{
+    auto q = sorguOlustur(QStringLiteral("select * from ayarlar where id=1"), true);
+    const QString ad =
+        q && q->next() ? q->value(QStringLiteral("sirketAdi")).toString().trimmed() : QString();
+    return ad + QStringLiteral(" Ver: 1510.25");
+}
+
 QStringList HizliSatis::iadeGecmisFiyatlari(int stokId, const QString& stokAdi)
 {
     QSqlQuery q(myConn());

@@ -61,6 +61,12 @@ public:
     // The product search of the "Ürün Bul" tab: by name, or by main barcode on Enter.
     static void urunAra(QSqlQueryModel& model, const QString& metin, bool barkodIle);
 
+    // The receipt mode of the settings row: 0 "Kapalı", 1 "Önizle", 2 "Yazdır".
+    static int fisModuOku();
+    static void fisModuKaydet(int mod);
+    // The till's status line: the shop's name and the version.
+    static QString durumMetni();
+
     // The return-price history: the last 15 distinct prices at which the product left the shop.
     static QStringList iadeGecmisFiyatlari(int stokId, const QString& stokAdi);
     // The price on a line of that list; none for the title line and the "not found" line.

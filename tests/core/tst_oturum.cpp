@@ -154,6 +154,7 @@ private slots:
     void kullaniciDegistir()
     {
         TmainForm m;
+        m.acilistaHizliSatis = false;
         aktifKullaniciId = 1;
         QVERIFY(m.yetkileriAyarla());
         QVERIFY(m.sb->text().endsWith(QStringLiteral(" / Yetki: YÖNETİCİ")));

@@ -11,11 +11,17 @@
 #include "core/sqlFormF.h"
 #include "core/veritabani.h"
 #include "core/widgetEtkilesim.h"
+#include "pos/frmTeraziManuelGirisF.h"
+#include "pos/hizliSatisFormF.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSqlQuery>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -45,7 +51,40 @@ int main(int argc, char* argv[])
         const QStringList p = QString::fromLatin1(argv[4]).split(QLatin1Char('x'));
         boyut = QSize(p.value(0).toInt(), p.value(1).toInt());
     }
+    // A basket of a few everyday products for the till's pictures.
+    auto sepetDoldur = [] {
+        QSqlQuery q(myConn());
+        q.exec(QStringLiteral("delete from tmpsatis where beklemede=0"));
+        q.exec(QStringLiteral(
+            "insert into tmpsatis (stokID, stokKodu, adi, adet, KDV, Fiyat, iskonto, Toplam, "
+            "beklemede) select id, stokkodu, stokadi, case when tartiliUrun=1 then 0.765 else "
+            "(id % 3) + 1 end, kdv, satisfiyat1, case when id % 4 = 0 then 2 else 0 end, 0, 0 "
+            "from stok where ifnull(serbestsatis,0)=0 order by id limit 7"));
+        q.exec(QStringLiteral("update tmpsatis set Toplam=adet*Fiyat-iskonto where beklemede=0"));
+    };
     const std::map<QString, std::function<QWidget*()>> ekranlar = {
+        {QStringLiteral("hizlisatis"),
+         [&] {
+             sepetDoldur();
+             auto* f = new ThizliSatisForm;
+             f->cbAlinanPara->setEditText(QStringLiteral("500"));
+             return f;
+         }},
+        {QStringLiteral("hizlisatis-iade"),
+         [&] {
+             sepetDoldur();
+             auto* f = new ThizliSatisForm;
+             f->iade->setChecked(true);
+             f->iadeModuDegisti();
+             return f;
+         }},
+        {QStringLiteral("sayi"),
+         [] {
+             auto* f = new TfrmTeraziManuelGiris;
+             f->setWindowTitle(QStringLiteral("Yeni MİKTAR Giriniz"));
+             f->edtTartiSonuc->setText(QStringLiteral("2"));
+             return f;
+         }},
         {QStringLiteral("login"), [] { return new TloginForm; }},
         {QStringLiteral("kullanici"), [] { return new TayarKullanici; }},
         {QStringLiteral("sql"),
@@ -62,12 +101,13 @@ int main(int argc, char* argv[])
         return 2;
     }
     QWidget* w = it->second();
-    w->resize(boyut);
+    if (!qobject_cast<TfrmTeraziManuelGiris*>(w))
+        w->resize(boyut);
     w->show();
     const QString cikti = QString::fromLocal8Bit(argv[3]);
     QTimer::singleShot(300, [&] {
         w->grab().save(cikti);
-        app.quit();
+        QCoreApplication::exit(0);
     });
     return app.exec();
 }

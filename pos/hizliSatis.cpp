@@ -26,6 +26,19 @@ const QString sekizBarkod = QStringLiteral(
     "barkod4 = :pBarkod OR barkod5 = :pBarkod OR barkod6 = :pBarkod OR barkod7 = :pBarkod OR "
     "barkod8 = :pBarkod");
 
+// Other ways the same code may be stored when it is not found as scanned: without its leading
+// zeros (the scanner adds them, or the card was typed without), and a 12-digit UPC-A as the
+// EAN-13 it is (one leading zero). The exact form is always tried first, by the caller.
+QStringList barkodBicimleri(const QString& t)
+{
+    QStringList l;
+    for (qsizetype i = 0; i + 1 < t.size() && t.at(i) == QLatin1Char('0'); ++i)
+        l << t.mid(i + 1);
+    if (t.size() == 12)
+        l << QLatin1Char('0') + t;
+    return l;
+}
+
 std::optional<QSqlRecord> ilkSatir(QSqlQuery& q)
 {
     calistir(q);
@@ -232,14 +245,12 @@ void HizliSatis::barkodOku(const QString& stokID, const QString& barkod)
         if (t.isEmpty())
             return;
         kutu = t;
-        // A code is found as scanned or without its leading zeros, so products stored either
-        // way (UPC-A written as EAN-13, imported goods) sell by scanning.
         urun = barkodlaBul(t);
-        qsizetype sifirlar = 0;
-        while (sifirlar < t.size() && t.at(sifirlar) == QLatin1Char('0'))
-            ++sifirlar;
-        if (!urun && sifirlar > 0 && sifirlar < t.size())
-            urun = barkodlaBul(t.mid(sifirlar));
+        for (const QString& aday : barkodBicimleri(t)) {
+            if (urun)
+                break;
+            urun = barkodlaBul(aday);
+        }
         if (!urun) {
             // A label-scale barcode: the product's main barcode, then a non-zero number.
             QSqlQuery q(myConn());

@@ -48,6 +48,20 @@ xdotool type --delay 50 "1234"
 xdotool keydown Return
 sleep 0.2
 xdotool keyup Return
+# The till opens by itself after the login; leaving it shows the main window.
+satis=$(bekle_pencere "Hızlı Satış" 20) || hata "hızlı satış ekranı açılmadı"
+sleep 1
+import -window root "$cikti/hizlisatis.png"
+xdotool windowfocus --sync "$satis" 2>/dev/null
+xdotool key Escape
+sleep 1
+import -window root "$cikti/cikis_sorusu.png"
+xdotool key alt+e
+for _ in $(seq 1 50); do
+  xdotool search --onlyvisible --name "^Hızlı Satış\$" >/dev/null 2>&1 || break
+  sleep 0.2
+done
+xdotool search --onlyvisible --name "^Hızlı Satış\$" >/dev/null 2>&1 && hata "hızlı satış ekranı kapanmadı"
 ana=$(bekle_pencere "Torvel Shop" 20) || hata "ana pencere açılmadı"
 sleep 1
 import -window root "$cikti/anaekran.png"

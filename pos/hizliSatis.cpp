@@ -130,6 +130,30 @@ void HizliSatis::urunAra(QSqlQueryModel& model, const QString& metin, bool barko
     model.setQuery(std::move(q));
 }
 
+void HizliSatis::urunSeciciAra(QSqlQueryModel& model, const QString& metin)
+{
+    static const QString sorgu = QStringLiteral(
+        "select stok.*, (select adi from grup where grup.id = stok.grup) as grupadi, "
+        "(select adi from marka where marka.id = stok.marka) as markaadi from stok");
+    // Enough for a shop's whole list; larger catalogues are narrowed by the text.
+    static const QString sinir = QStringLiteral(" limit 5000");
+    const QString t = trKucukHarf(metin.trimmed());
+    QSqlQuery q(myConn());
+    if (t.isEmpty()) {
+        q.prepare(sorgu + sinir);
+    } else {
+        q.prepare(sorgu +
+                  QStringLiteral(" where trkucuk(stokadi) like :a or trkucuk(stokkodu) "
+                                 "like :a or barkod like :a") +
+                  sinir);
+        q.bindValue(QStringLiteral(":a"), QLatin1Char('%') + t + QLatin1Char('%'));
+    }
+    calistir(q);
+    model.setQuery(std::move(q));
+    while (model.canFetchMore())
+        model.fetchMore();
+}
+
 int HizliSatis::fisModuOku()
 {
     auto q = sorguOlustur(QStringLiteral("select FisYazdirma from ayarlar"), true);

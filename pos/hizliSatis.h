@@ -67,6 +67,10 @@ public:
     // The till's status line: the shop's name and the version.
     static QString durumMetni();
 
+    // The product picker's list: every product with its group and brand names; a text finds
+    // products by name, code or barcode. Bounded, and loaded whole for the grid's filter row.
+    static void urunSeciciAra(QSqlQueryModel& model, const QString& metin);
+
     // The return-price history: the last 15 distinct prices at which the product left the shop.
     static QStringList iadeGecmisFiyatlari(int stokId, const QString& stokAdi);
     // The price on a line of that list; none for the title line and the "not found" line.

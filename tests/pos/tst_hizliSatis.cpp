@@ -1,16 +1,20 @@
 #include "../ortak/fikstur.h"
+#include "core/gridF.h"
 #include "core/oturum.h"
 #include "core/senaryoEtkilesim.h"
 #include "core/veritabani.h"
 #include "pos/hizliSatis.h"
 #include "pos/hizliSatisFormF.h"
+#include "pos/hizliUrunBulF.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
+#include <QSqlRecord>
 #include <QTest>
 
 namespace
@@ -446,6 +450,30 @@ private slots:
         QCOMPARE(m.rowCount(), 6);
         HizliSatis::urunAra(m, "", false);
         QCOMPARE(m.rowCount(), 9);
+    }
+
+    void urunSecici()
+    {
+        TestKurulumu::sql(QStringLiteral("update stok set grup=1 where stokkodu='SUT'"));
+        QSqlQueryModel m;
+        HizliSatis::urunSeciciAra(m, "");
+        QCOMPARE(m.rowCount(), 9);
+        HizliSatis::urunSeciciAra(m, "sut");
+        QCOMPARE(m.rowCount(), 1);
+        QCOMPARE(m.record(0).value("grupadi").toString(),
+                 TestKurulumu::deger("select adi from grup where id=1").toString());
+        HizliSatis::urunSeciciAra(m, "KIYMA");
+        QCOMPARE(m.rowCount(), 1);
+        HizliSatis::urunSeciciAra(m, "8690000000062");
+        QCOMPARE(m.record(0).value("stokadi").toString(), QStringLiteral("Çay 1 kg"));
+
+        secilenUrunId().clear();
+        ThizliUrunBulForm f;
+        f.edtAra->setText(QStringLiteral("ekmek"));
+        QCOMPARE(f.grdUrunler->model()->rowCount(), 1);
+        f.btnEkle->click();
+        QCOMPARE(secilenUrunId(),
+                 TestKurulumu::deger("select id from stok where stokkodu='EKM'").toString());
     }
 
     void iadeFiyatListesi()

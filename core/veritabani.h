@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <optional>
 #include <stdexcept>
@@ -41,6 +42,30 @@ QString odemeEkle(const QString& odemeTipiAdi, double tutar);
 QString degerGetir(const QString& tablo, const QString& anahtarSutun, const QString& anahtar,
                    const QString& sonucSutun);
 bool kayitVarMi(const QString& tablo, const QString& sutun, const QString& deger);
+
+// A statement prepared once on myConn's SQLite handle, for the lookups that run on every scan:
+// Qt re-reads a statement's text and its placeholders at every run, which costs more than the
+// indexed lookup itself. Closing myConn finalizes it; the next use prepares it again.
+class HazirSorgu
+{
+public:
+    explicit HazirSorgu(const char* sql);
+    ~HazirSorgu();
+    HazirSorgu(const HazirSorgu&) = delete;
+    HazirSorgu& operator=(const HazirSorgu&) = delete;
+
+    // Runs with every parameter bound to deger and returns the first row (without blobs), or
+    // none.
+    // Throws VeritabaniHatasi when the statement cannot run.
+    std::optional<QSqlRecord> ilkSatir(const QString& deger);
+    void kapat();
+
+private:
+    QByteArray sql;
+    void* tutamak = nullptr; // the sqlite3 it was prepared on
+    void* deyim = nullptr;   // sqlite3_stmt
+    QSqlRecord sablon;       // the statement's column names
+};
 
 // Keeps a document's rows together: begins a transaction, rolls it back unless onayla() ran.
 class IslemKoruyucu

@@ -60,7 +60,9 @@ double satisFiyati(const QSqlRecord& urun)
 }
 } // namespace
 
-HizliSatis::HizliSatis(QObject* parent) : QObject(parent), duzenlemeYetkisi(satirDuzenlemeYetkisi())
+HizliSatis::HizliSatis(QObject* parent)
+    : QObject(parent), duzenlemeYetkisi(satirDuzenlemeYetkisi()),
+      barkodSorgusu(sekizBarkod.toUtf8().constData())
 {
 }
 
@@ -242,12 +244,9 @@ QString HizliSatis::barkodKutusuEnter(const QString& metin)
     return kutu;
 }
 
-std::optional<QSqlRecord> HizliSatis::barkodlaBul(const QString& barkod) const
+std::optional<QSqlRecord> HizliSatis::barkodlaBul(const QString& barkod)
 {
-    QSqlQuery q(myConn());
-    q.prepare(sekizBarkod);
-    q.bindValue(QStringLiteral(":pBarkod"), barkod);
-    return ilkSatir(q);
+    return barkodSorgusu.ilkSatir(barkod);
 }
 
 void HizliSatis::barkodOku(const QString& stokID, const QString& barkod)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/veritabani.h"
+
 #include <QObject>
 #include <QSqlRecord>
 #include <QString>
@@ -90,7 +92,7 @@ private:
         bool ozelFiyat = false;
         double tartiToplami = 0.0;
     };
-    std::optional<QSqlRecord> barkodlaBul(const QString& barkod) const;
+    std::optional<QSqlRecord> barkodlaBul(const QString& barkod);
     bool gramajAl(Okuma& o, bool barkodYolu);
     void barkodYok(const QString& t);
     void stokUyarisi(const QSqlRecord& urun);
@@ -98,5 +100,6 @@ private:
     void hata(const QString& metin);
 
     bool duzenlemeYetkisi;
+    HazirSorgu barkodSorgusu;
     QString kutu; // what the barcode box holds while a lookup runs
 };

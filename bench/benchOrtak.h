@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Benchmark databases are made once by the demo-data generator and kept in the build folder,
+// since a million products take half a minute to write.
+// Returns the path of a database with that many products (and days of sales), making it first
+// when it is missing; empty with a message on stderr when that fails.
+QString benchVeritabani(int urun, int satisGunu = 0, int gunlukSatis = 0);

@@ -1,4 +1,5 @@
 #include "core/mesajFormF.h"
+#include "core/dialogCercevesi.h"
 
 #include "core/skin.h"
 
@@ -56,10 +57,7 @@ QString dugmeStili(const char* normal, const char* sicak, const char* basili)
         .arg(QLatin1String(normal), QLatin1String(sicak), QLatin1String(basili));
 }
 
-const QColor altRengi(0xF0, 0xF0, 0xF0);
 // Darkens whatever it lies on: grey on the white body, a deeper shade on the header.
-const QColor kenarRengi(0, 0, 0, 70);
-const QColor ayiracRengi(0xDD, 0xDD, 0xDD);
 
 constexpr int resimBoyu = 72;
 constexpr int resimSol = 28;
@@ -231,31 +229,13 @@ void TmesajForm::keyPressEvent(QKeyEvent* e)
 
 void TmesajForm::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    const QRect r = rect();
-    p.fillRect(r, Qt::white);
-    p.fillRect(QRect(0, 0, r.width(), baslikYuksekligi), baslikRengi);
-    const QRect alt(0, r.height() - altYuksekligi, r.width(), altYuksekligi);
-    p.fillRect(alt, altRengi);
-    p.setPen(ayiracRengi);
-    p.drawLine(alt.topLeft(), alt.topRight());
-
-    // Without a compositor there is no shadow, so a thin outline keeps the dialog apart
-    // from a white window behind it. It follows the same rounded shape as the mask.
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath yol;
-    yol.addRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), koseYaricapi, koseYaricapi);
-    p.setPen(QPen(kenarRengi, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(yol);
+    DialogCercevesi{baslikRengi, baslikYuksekligi, altYuksekligi}.ciz(this);
 }
 
 void TmesajForm::resizeEvent(QResizeEvent* e)
 {
     QDialog::resizeEvent(e);
-    QPainterPath yol;
-    yol.addRoundedRect(QRectF(rect()), koseYaricapi, koseYaricapi);
-    setMask(QRegion(yol.toFillPolygon().toPolygon()));
+    DialogCercevesi::maskele(this);
 }
 
 void TmesajForm::showEvent(QShowEvent* e)

@@ -32,7 +32,6 @@ public:
     static constexpr int dugmeGenisligi = 160;
     static constexpr int dugmeYuksekligi = 62;
     static constexpr int dugmeAraligi = 24;
-    static constexpr int koseYaricapi = 12;
 
 public slots:
     void btn1Click();

@@ -1,4 +1,5 @@
 #include "pos/frmTeraziManuelGirisF.h"
+#include "core/dialogCercevesi.h"
 
 #include "core/dokunmatikKlavye.h"
 #include "core/etkilesim.h"
@@ -23,12 +24,8 @@ constexpr int baslikYuksekligi = 56;
 constexpr int altYuksekligi = 96;
 constexpr int kenarPayi = 20;
 constexpr int dugmeYuksekligi = 64;
-constexpr int koseYaricapi = 12;
 
 const QColor baslikRengi(0x19, 0x76, 0xD2);
-const QColor altRengi(0xF0, 0xF0, 0xF0);
-const QColor ayiracRengi(0xDD, 0xDD, 0xDD);
-const QColor kenarRengi(0, 0, 0, 70);
 
 // The same buttons as the message dialog's, with their own sheet so that no skin repaints them.
 QString dugmeStili(const char* normal, const char* sicak, const char* basili)
@@ -170,30 +167,13 @@ void TfrmTeraziManuelGiris::keyPressEvent(QKeyEvent* e)
 
 void TfrmTeraziManuelGiris::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    const QRect r = rect();
-    p.fillRect(r, Qt::white);
-    p.fillRect(QRect(0, 0, r.width(), baslikYuksekligi), baslikRengi);
-    const QRect alt(0, r.height() - altYuksekligi, r.width(), altYuksekligi);
-    p.fillRect(alt, altRengi);
-    p.setPen(ayiracRengi);
-    p.drawLine(alt.topLeft(), alt.topRight());
-
-    // No compositor, no shadow: a thin outline keeps the dialog apart from a white window.
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath yol;
-    yol.addRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), koseYaricapi, koseYaricapi);
-    p.setPen(QPen(kenarRengi, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(yol);
+    DialogCercevesi{baslikRengi, baslikYuksekligi, altYuksekligi}.ciz(this);
 }
 
 void TfrmTeraziManuelGiris::resizeEvent(QResizeEvent* e)
 {
     QDialog::resizeEvent(e);
-    QPainterPath yol;
-    yol.addRoundedRect(QRectF(rect()), koseYaricapi, koseYaricapi);
-    setMask(QRegion(yol.toFillPolygon().toPolygon()));
+    DialogCercevesi::maskele(this);
 }
 
 void TfrmTeraziManuelGiris::showEvent(QShowEvent* e)

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlError>
@@ -16,6 +17,7 @@
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QTest>
+#include <QTreeView>
 
 namespace
 {
@@ -495,6 +497,40 @@ private slots:
                                  "01.02.2026   |   Süt 1 L   |   30,00 ₺"}));
         QVERIFY(!HizliSatis::iadeFiyatiSatirdan(l[0]));
         QCOMPARE(HizliSatis::iadeFiyatiSatirdan(l[1]), std::optional<double>(32.5));
+    }
+
+    // Marks in the product list follow the product, and the row selection follows the marks.
+    void urunIsaretleri()
+    {
+        SenaryoEtkilesim s;
+        ThizliSatisForm f;
+        f.show();
+        GridModeli* m = f.grdUrunAra->model();
+        QCOMPARE(m->rowCount(), 9);
+        const int secimSutunu = m->sutunNo(QStringLiteral("Secim"));
+        QVERIFY(m->setData(m->index(1, secimSutunu), Qt::Checked, Qt::CheckStateRole));
+        QVERIFY(m->setData(m->index(3, secimSutunu), Qt::Checked, Qt::CheckStateRole));
+        const QString ikinci = m->deger(1, QStringLiteral("stokadi")).toString();
+        QCOMPARE(f.grdUrunAra->gorunum()->selectionModel()->selectedRows().size(), 2);
+        QCOMPARE(f.qUrunSecim->secililer().size(), 2);
+
+        // Searching re-reads the list; the mark stays on its product.
+        f.edtUrunBul->setText(ikinci);
+        QCOMPARE(m->rowCount(), 1);
+        QCOMPARE(m->index(0, secimSutunu).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        f.edtUrunBul->clear();
+
+        // A second click removes the mark; the header clears them all.
+        QVERIFY(m->setData(m->index(3, secimSutunu), Qt::Unchecked, Qt::CheckStateRole));
+        QCOMPARE(f.qUrunSecim->secililer().size(), 1);
+        f.qUrunSecim->temizle();
+        QVERIFY(f.qUrunSecim->secililer().isEmpty());
+        QCOMPARE(f.grdUrunAra->gorunum()->selectionModel()->selectedRows().size(), 0);
+
+        // A double click sells the row's product.
+        f.urunCiftTiklandi(0);
+        QCOMPARE(sepet().size(), 1);
+        QCOMPARE(sepet()[0].kod, QStringLiteral("SUT"));
     }
 
     // The till window's closing questions.

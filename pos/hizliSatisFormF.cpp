@@ -7,7 +7,12 @@
 #include "core/mainFormF.h"
 #include "core/veritabani.h"
 #include "pos/hizliSatis.h"
+#include "pos/satisTamamla.h"
+#include "reports/raporOnizlemeF.h"
+#include "reports/raporTasarimF.h"
+#include "reports/raporYazdir.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
@@ -22,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
@@ -154,6 +160,7 @@ ThizliSatisForm::ThizliSatisForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("ThizliSatisForm"));
     satis = new HizliSatis(this);
     satis->FAdetCarpan = 1;
+    tamamla = new SatisTamamlama(*satis, this);
     duzenlemeYetkisi = HizliSatis::satirDuzenlemeYetkisi();
 
     QWidget* panel = satisPaneliKur();
@@ -200,7 +207,23 @@ ThizliSatisForm::ThizliSatisForm(QWidget* parent) : QDialog(parent)
         "#hsDurum { color: #5B6B80; padding: 2px 4px; }"
         "QPushButton#btnKapat { background: #D32F2F; color: white; font-weight: bold;"
         " border: none; border-radius: 4px; }"
-        "QPushButton#btnKapat:hover { background: #EE4040; }"));
+        "QPushButton#btnKapat:hover { background: #EE4040; }"
+        // The payment keys are told apart by colour at a glance, also from the side.
+        "QPushButton#btnNakit_satis, QPushButton#btnKk_satis, QPushButton#btnVeresiye_satis,"
+        " QPushButton#BtnCekmece { color: white; font-size: 15pt; font-weight: bold;"
+        " border: none; border-radius: 6px; padding: 0 6px; min-height: 56px; }"
+        "QPushButton#btnNakit_satis { background: #2E7D32; }"
+        "QPushButton#btnNakit_satis:hover { background: #388E3C; }"
+        "QPushButton#btnNakit_satis:pressed { background: #1B5E20; }"
+        "QPushButton#btnKk_satis { background: #1565C0; }"
+        "QPushButton#btnKk_satis:hover { background: #1E88E5; }"
+        "QPushButton#btnKk_satis:pressed { background: #0D47A1; }"
+        "QPushButton#btnVeresiye_satis { background: #E65100; }"
+        "QPushButton#btnVeresiye_satis:hover { background: #F57C00; }"
+        "QPushButton#btnVeresiye_satis:pressed { background: #BF360C; }"
+        "QPushButton#BtnCekmece { background: #546E7A; font-size: 12pt; }"
+        "QPushButton#BtnCekmece:hover { background: #607D8B; }"
+        "QPushButton#BtnCekmece:pressed { background: #37474F; }"));
 
     tmr1 = new QTimer(this);
     auto saatiGoster = [this] {
@@ -226,10 +249,38 @@ ThizliSatisForm::ThizliSatisForm(QWidget* parent) : QDialog(parent)
     });
     connect(satis, &HizliSatis::urunListesiDegisti, this, [this] { urunListesiniYenile(); });
 
+    // Completion: the change of a typed amount, the screen reset once a sale is committed, and
+    // the receipt: a preview, or straight to the receipt printer without a dialog.
+    connect(tamamla, &SatisTamamlama::paraUstuHesaplandi, edtParaUstu, &QLineEdit::setText);
+    connect(tamamla, &SatisTamamlama::satisKaydedildi, this, &ThizliSatisForm::satisSonrasi);
+    tamamla->fisCikisi = [this](TRapor& fis, FisModu mod) {
+        if (mod == fmOnizle) {
+            raporOnizle(fis, this);
+            return true;
+        }
+        return dogrudanYazdir(fis, QStringLiteral("POS58"));
+    };
+    const struct {
+        Qt::Key tus;
+        void (ThizliSatisForm::*islev)();
+    } kisayollar[] = {{Qt::Key_F2, &ThizliSatisForm::btnNakit_satisClick},
+                      {Qt::Key_F3, &ThizliSatisForm::btnKk_satisClick},
+                      {Qt::Key_F4, &ThizliSatisForm::btnVeresiye_satisClick}};
+    for (const auto& k : kisayollar)
+        connect(new QShortcut(QKeySequence(k.tus), this), &QShortcut::activated, this, k.islev);
+
     // Creation: the basket, the product list, the customers, the totals.
     sepetiYenile();
     urunListesiniYenile();
     cariListesiniDoldur();
+    {
+        const QSignalBlocker b(cbFisYazdirma);
+        cbFisYazdirma->setCurrentIndex(qBound(0, HizliSatis::fisModuOku(), 2));
+        tamamla->fisModu = FisModu(cbFisYazdirma->currentIndex());
+    }
+    // The receipt as the basket stands now, so "Fis Yazdır" has something to print.
+    tamamla->fisVerisiniOku();
+    tamamla->fisSablonunuYukle();
     edtToplam->setText(QStringLiteral("0,00 ₺"));
     tutarEditGuncelle();
 }
@@ -279,6 +330,9 @@ QWidget* ThizliSatisForm::satisPaneliKur()
     cl->addWidget(cbsatisFiyati, 1, 3);
     cl->setColumnStretch(1, 1);
     cl->setColumnStretch(2, 1);
+    // Tight boxes leave the basket a few more rows on a 768-line screen.
+    cl->setContentsMargins(8, 4, 8, 6);
+    cl->setVerticalSpacing(4);
     l->addWidget(cariKutusu);
 
     qTmpSatis = new QSqlQueryModel(this);
@@ -342,6 +396,7 @@ QWidget* ThizliSatisForm::satisPaneliKur()
     pl->addWidget(btnSatirAdetEksilt, 0, 6);
     pl->setColumnStretch(1, 1);
     pl->setColumnStretch(3, 1);
+    pl->setContentsMargins(8, 4, 8, 6);
     l->addWidget(paraKutusu);
 
     auto* alt = new QHBoxLayout;
@@ -381,6 +436,7 @@ QWidget* ThizliSatisForm::satisPaneliKur()
     toplamlar->addLayout(alti);
     alt->addLayout(toplamlar, 1);
     l->addLayout(alt);
+    l->addWidget(odemeSatiriKur(panel));
 
     connect(edtCariBul, &QLineEdit::textChanged, this, &ThizliSatisForm::cariListesiniDoldur);
     connect(cbsatisFiyati, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -388,6 +444,8 @@ QWidget* ThizliSatisForm::satisPaneliKur()
         barkodaOdaklan();
     });
     connect(cbFisYazdirma, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0)
+            tamamla->fisModu = FisModu(i);
         if (i >= 0 && isVisible())
             HizliSatis::fisModuKaydet(i);
         barkodaOdaklan();
@@ -404,10 +462,49 @@ QWidget* ThizliSatisForm::satisPaneliKur()
             [this] { btnSatirAdetArttirClick(false); });
     connect(btnSatirSil, &QPushButton::clicked, this, &ThizliSatisForm::btnSatirSilClick);
     connect(btnKapat, &QPushButton::clicked, this, &ThizliSatisForm::reject);
+    // The receipt menu: on the receipt mode box and on the basket.
+    FisYazdr2 = new QAction(QStringLiteral("Fis Yazdır"), this);
+    RaporTasarla1 = new QAction(QStringLiteral("Rapor Tasarım"), this);
+    connect(FisYazdr2, &QAction::triggered, this, &ThizliSatisForm::FisYazdr2Click);
+    connect(RaporTasarla1, &QAction::triggered, this, &ThizliSatisForm::RaporTasarla1Click);
+    for (QWidget* w :
+         {static_cast<QWidget*>(cbFisYazdirma), static_cast<QWidget*>(grdHizliSatis->gorunum())}) {
+        w->addAction(FisYazdr2);
+        w->addAction(RaporTasarla1);
+        w->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+
     // The selling price level starts at "Fiyat 1" whenever the till opens.
     cbsatisFiyati->setCurrentIndex(0);
     satisFiyatiAlani() = QStringLiteral("satisfiyat1");
     return panel;
+}
+
+QWidget* ThizliSatisForm::odemeSatiriKur(QWidget* panel)
+{
+    auto* satir = new QWidget(panel);
+    auto* l = new QHBoxLayout(satir);
+    l->setContentsMargins(0, 2, 0, 0);
+    l->setSpacing(6);
+    auto odemeButonu = [&](const QString& baslik, const char* ad) {
+        QPushButton* b = buton(baslik, satir, 64);
+        b->setObjectName(QString::fromLatin1(ad));
+        return b;
+    };
+    btnNakit_satis = odemeButonu(QStringLiteral("Nakit (F2)"), "btnNakit_satis");
+    btnKk_satis = odemeButonu(QStringLiteral("Kredi Kartı (F3)"), "btnKk_satis");
+    btnVeresiye_satis = odemeButonu(QStringLiteral("Veresiye (F4)"), "btnVeresiye_satis");
+    BtnCekmece = odemeButonu(QStringLiteral("Çekmece"), "BtnCekmece");
+    l->addWidget(btnNakit_satis, 5);
+    l->addWidget(btnKk_satis, 6);
+    l->addWidget(btnVeresiye_satis, 5);
+    l->addWidget(BtnCekmece, 3);
+    connect(btnNakit_satis, &QPushButton::clicked, this, &ThizliSatisForm::btnNakit_satisClick);
+    connect(btnKk_satis, &QPushButton::clicked, this, &ThizliSatisForm::btnKk_satisClick);
+    connect(btnVeresiye_satis, &QPushButton::clicked, this,
+            &ThizliSatisForm::btnVeresiye_satisClick);
+    connect(BtnCekmece, &QPushButton::clicked, this, &ThizliSatisForm::BtnCekmeceClick);
+    return satir;
 }
 
 QWidget* ThizliSatisForm::urunBulKur()
@@ -462,6 +559,7 @@ void ThizliSatisForm::showEvent(QShowEvent* e)
     qUrunSecim->temizle();
     const QSignalBlocker b(cbFisYazdirma);
     cbFisYazdirma->setCurrentIndex(qBound(0, HizliSatis::fisModuOku(), 2));
+    tamamla->fisModu = FisModu(cbFisYazdirma->currentIndex());
     barkodaOdaklan();
 }
 
@@ -570,6 +668,60 @@ void ThizliSatisForm::barkodEnter()
 {
     const QString kalan = satis->barkodKutusuEnter(edtBarkod->text());
     edtBarkod->setText(kalan);
+    barkodaOdaklan();
+}
+
+void ThizliSatisForm::btnNakit_satisClick()
+{
+    tamamla->nakitSatis(edtBarkod->text(), cbCari->currentText());
+    barkodaOdaklan();
+}
+
+void ThizliSatisForm::btnKk_satisClick()
+{
+    tamamla->kartSatis(cbCari->currentText(), aktifSatirId());
+    barkodaOdaklan();
+}
+
+void ThizliSatisForm::btnVeresiye_satisClick()
+{
+    tamamla->veresiyeSatis(cbCari->currentText());
+    barkodaOdaklan();
+}
+
+void ThizliSatisForm::BtnCekmeceClick()
+{
+    barkodaOdaklan();
+    if (tamamla->cekmeceAc)
+        tamamla->cekmeceAc();
+}
+
+void ThizliSatisForm::FisYazdr2Click()
+{
+    tamamla->fisYazdir();
+    barkodaOdaklan();
+}
+
+void ThizliSatisForm::RaporTasarla1Click()
+{
+    raporTasarla(tamamla->frxHsFis, QStringLiteral("Raporlar\\perakende_fis.fr3"), this);
+    barkodaOdaklan();
+}
+
+void ThizliSatisForm::satisSonrasi()
+{
+    // The sale is committed and the basket gone: the screen starts over for the next customer,
+    // keeping the change on show.
+    iade->setChecked(false);
+    iadeModuDegisti();
+    sepetiYenile();
+    edtToplam->setText(QStringLiteral("0,00 ₺"));
+    cbAlinanPara->setCurrentIndex(-1);
+    cbAlinanPara->clearEditText();
+    edtBarkod->clear();
+    edtCariBul->clear();
+    cariListesiniDoldur();
+    tutarEditGuncelle();
     barkodaOdaklan();
 }
 

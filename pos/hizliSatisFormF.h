@@ -13,7 +13,9 @@ class QSqlQueryModel;
 class QTabWidget;
 class QTimer;
 class QFrame;
+class QAction;
 class HizliSatis;
+class SatisTamamlama;
 class Tgrid;
 
 // The marks of the product search list ("Seçim"): a check box column in front of the rows,
@@ -54,6 +56,7 @@ public:
     ~ThizliSatisForm() override;
 
     HizliSatis* satis = nullptr;
+    SatisTamamlama* tamamla = nullptr; // payment keys, receipt, drawer
 
     QLineEdit* edtBarkod = nullptr;
     QLineEdit* edtCariBul = nullptr;
@@ -75,6 +78,12 @@ public:
     QLabel* KrediKart = nullptr;
     QLabel* lbl1 = nullptr; // time
     QLabel* lbl2 = nullptr; // date
+    QPushButton* btnNakit_satis = nullptr;
+    QPushButton* btnKk_satis = nullptr;
+    QPushButton* btnVeresiye_satis = nullptr;
+    QPushButton* BtnCekmece = nullptr;
+    QAction* FisYazdr2 = nullptr;     // "Fis Yazdır": the last receipt again
+    QAction* RaporTasarla1 = nullptr; // "Rapor Tasarım": the receipt's designer
     QLabel* sbMetin = nullptr;
     QTabWidget* cxPageControl1 = nullptr;
     QLineEdit* edtUrunBul = nullptr;
@@ -99,6 +108,13 @@ public:
     void urunCiftTiklandi(int satir);
     void barkodaOdaklan();
 
+    void btnNakit_satisClick();
+    void btnKk_satisClick();
+    void btnVeresiye_satisClick();
+    void BtnCekmeceClick();
+    void FisYazdr2Click();
+    void RaporTasarla1Click();
+
     // The closing sequence of Esc and the close button: both questions, then close.
     void reject() override;
 
@@ -111,6 +127,8 @@ private:
     QWidget* urunBulKur();
     void renkleriUygula(const QColor& renk);
     void barkodEnter();
+    QWidget* odemeSatiriKur(QWidget* panel);
+    void satisSonrasi();
 
     bool duzenlemeYetkisi = false;
     bool panelSagda = false;

@@ -522,8 +522,8 @@ QWidget* ThizliSatisForm::urunBulKur()
     grdUrunAra->setKaynak(qUrunSecim);
     grdUrunAra->setSutunlar({
         {QStringLiteral("Secim"), QStringLiteral("Seçim"), GridBicim::Onay, true, 66},
-        {QStringLiteral("barkod"), QStringLiteral("Barkod"), GridBicim::Metin, false, 126},
-        {QStringLiteral("stokadi"), QStringLiteral("Ürün Adı"), GridBicim::Metin, false, 150},
+        {QStringLiteral("barkod"), QStringLiteral("Barkod"), GridBicim::Metin, false, 140},
+        {QStringLiteral("stokadi"), QStringLiteral("Ürün Adı"), GridBicim::Metin, false, 140},
         {QStringLiteral("satisfiyat1"), QStringLiteral("Fiyat"), GridBicim::ParaTL},
     });
     grdUrunAra->setSatirYuksekligi(28);

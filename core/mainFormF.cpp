@@ -12,6 +12,7 @@
 #include "core/veritabani.h"
 #include "core/yedek.h"
 #include "pos/hizliSatisFormF.h"
+#include "stock/stokTanimFormF.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -322,7 +323,10 @@ void TmainForm::stokKartlariClick()
         return;
 }
 
-void TmainForm::tanimlarClick() {}
+void TmainForm::tanimlarClick()
+{
+    stokTanimlariAc(this);
+}
 
 void TmainForm::cariKartlariClick()
 {

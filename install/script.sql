@@ -326,6 +326,7 @@ CREATE INDEX IF NOT EXISTS ix_stok_barkod6 ON stok (barkod6);
 CREATE INDEX IF NOT EXISTS ix_stok_barkod7 ON stok (barkod7);
 CREATE INDEX IF NOT EXISTS ix_stok_barkod8 ON stok (barkod8);
 CREATE INDEX IF NOT EXISTS ix_stok_stokkodu ON stok (stokkodu);
+CREATE INDEX IF NOT EXISTS ix_stok_stokadi ON stok (stokadi);
 CREATE INDEX IF NOT EXISTS ix_stokmaster_barkod ON StokMaster (barkod);
 CREATE INDEX IF NOT EXISTS ix_stokhar_stokid_gckodu ON stokhar (stokid, gckodu);
 CREATE INDEX IF NOT EXISTS ix_stokhar_tarih ON stokhar (tarih);

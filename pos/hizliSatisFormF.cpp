@@ -11,6 +11,7 @@
 #include "reports/raporOnizlemeF.h"
 #include "reports/raporTasarimF.h"
 #include "reports/raporYazdir.h"
+#include "stock/stokFormF.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -248,6 +249,10 @@ ThizliSatisForm::ThizliSatisForm(QWidget* parent) : QDialog(parent)
         renkleriUygula(acik ? hataRengi : (iade->isChecked() ? iadeRengi : QColor()));
     });
     connect(satis, &HizliSatis::urunListesiDegisti, this, [this] { urunListesiniYenile(); });
+    // An unknown barcode found in the master list is registered on the stock card.
+    satis->stokKartiAc = [this](const QSqlRecord& master) {
+        return stokKartiniMasterdanAc(master, this);
+    };
 
     // Completion: the change of a typed amount, the screen reset once a sale is committed, and
     // the receipt: a preview, or straight to the receipt printer without a dialog.

@@ -66,8 +66,13 @@ void RaporVeriSeti::oku()
     if (model) {
         alanlar_.clear();
         satirlar_.clear();
-        while (model->canFetchMore({}))
+        // A model without a query says it can fetch more and never does: stop when nothing came.
+        while (model->canFetchMore({})) {
+            const int once = model->rowCount();
             model->fetchMore({});
+            if (model->rowCount() == once)
+                break;
+        }
         const auto* sqlModel = qobject_cast<const QSqlQueryModel*>(model.data());
         const QSqlRecord kayit = sqlModel ? sqlModel->record() : QSqlRecord();
         for (int i = 0; i < model->columnCount(); ++i)

@@ -18,16 +18,6 @@
 
 namespace
 {
-// Asks nothing: the benchmark measures the writes.
-class SessizPort : public Etkilesim
-{
-public:
-    bool mesaj(const QString&, TMesajTipi) override { return false; }
-    void duzMesaj(const QString&) override {}
-    double sayiGir(const QString&, const QString&) override { return 0; }
-    double iadeFiyatiSec(int, const QString&) override { return 0; }
-    void ton(int, int) override {}
-};
 
 constexpr int satirSayisi = 50;
 

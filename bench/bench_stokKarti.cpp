@@ -19,16 +19,6 @@
 
 namespace
 {
-// Asks nothing: the benchmark measures the checks and the write.
-class SessizPort : public Etkilesim
-{
-public:
-    bool mesaj(const QString&, TMesajTipi) override { return false; }
-    void duzMesaj(const QString&) override {}
-    double sayiGir(const QString&, const QString&) override { return 0; }
-    double iadeFiyatiSec(int, const QString&) override { return 0; }
-    void ton(int, int) override {}
-};
 
 void hazirla()
 {

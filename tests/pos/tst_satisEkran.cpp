@@ -1,4 +1,5 @@
 #include "../ortak/fikstur.h"
+#include "../ortak/testYazicisi.h"
 #include "core/gridF.h"
 #include "core/oturum.h"
 #include "core/senaryoEtkilesim.h"
@@ -88,6 +89,7 @@ class TstSatisEkran : public QObject
 
     QString cupsSoketi, cupsKlasoru, cupsCiktisi;
     QString cupsYok, cupsHatasi;
+    TestYazicisi yazici;
     std::unique_ptr<TestKurulumu> k;
     int seker = 0, cay = 0;
 
@@ -123,46 +125,15 @@ private slots:
     void initTestCase()
     {
         // Our own cupsd with a raw queue "POS58" whose output lands in a file.
-        QProcess p;
-        p.start(QStringLiteral("bash"),
-                {QStringLiteral(TORVEL_TEST_ORTAK "/cups_baslat.sh"), QStringLiteral("POS58")});
-        if (!p.waitForFinished(60000)) {
-            cupsHatasi = QStringLiteral("cups_baslat.sh bitmedi");
-            return;
-        }
-        if (p.exitCode() == 77) {
-            cupsYok = QStringLiteral("CUPS kurulu değil: yazdırma denenmedi");
-            return;
-        }
-        if (p.exitCode() != 0) {
-            cupsHatasi = QStringLiteral("CUPS başlatılamadı: ") +
-                         QString::fromUtf8(p.readAllStandardError());
-            return;
-        }
-        for (const QString& satir : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-            const qsizetype esit = satir.indexOf(QLatin1Char('='));
-            if (satir.startsWith(QLatin1Char('#')) || esit < 0)
-                continue;
-            const QString ad = satir.left(esit), deger = satir.mid(esit + 1);
-            if (ad == QLatin1String("CUPS_SERVER")) {
-                qputenv("CUPS_SERVER", deger.toLocal8Bit());
-                cupsSoketi = deger;
-            } else if (ad == QLatin1String("TORVEL_CUPS_KLASOR")) {
-                cupsKlasoru = deger;
-            } else if (ad == QLatin1String("TORVEL_CUPS_CIKTI")) {
-                cupsCiktisi = deger;
-            }
-        }
-        if (cupsCiktisi.isEmpty())
-            cupsHatasi = QStringLiteral("cups_baslat.sh çıktısı anlaşılamadı");
+        yazici = TestYazicisi::baslat(QStringLiteral("POS58"));
+        cupsYok = yazici.yok;
+        cupsHatasi = yazici.hata;
+        cupsSoketi = yazici.soket;
+        cupsKlasoru = yazici.klasor;
+        cupsCiktisi = yazici.cikti;
     }
 
-    void cleanupTestCase()
-    {
-        if (!cupsKlasoru.isEmpty())
-            QProcess::execute(QStringLiteral("bash"),
-                              {QStringLiteral(TORVEL_TEST_ORTAK "/cups_durdur.sh"), cupsKlasoru});
-    }
+    void cleanupTestCase() { yazici.durdur(); }
 
     void init()
     {

@@ -1,4 +1,5 @@
 #include "../ortak/fikstur.h"
+#include "../ortak/testYazicisi.h"
 #include "core/platform.h"
 #include "core/senaryoEtkilesim.h"
 #include "ornekFis.h"
@@ -69,50 +70,20 @@ class TstRaporEkran : public QObject
     QString cupsKlasoru, cupsCiktisi;
     QString cupsYok;    // a program is missing: print tests are skipped
     QString cupsHatasi; // it is there but did not start: print tests fail
+    TestYazicisi yazici;
 
 private slots:
     void initTestCase()
     {
         // Our own cupsd with a raw queue "POS58" whose output lands in a file.
-        QProcess p;
-        p.start(QStringLiteral("bash"),
-                {QStringLiteral(TORVEL_TEST_ORTAK "/cups_baslat.sh"), QStringLiteral("POS58")});
-        if (!p.waitForFinished(60000)) {
-            cupsHatasi = QStringLiteral("cups_baslat.sh bitmedi");
-            return;
-        }
-        const QString hata = QString::fromUtf8(p.readAllStandardError()).trimmed();
-        if (p.exitCode() == 77) {
-            cupsYok =
-                QStringLiteral("CUPS kurulu değil (%1): doğrudan yazdırma denenmedi").arg(hata);
-            return;
-        }
-        if (p.exitCode() != 0) {
-            cupsHatasi = QStringLiteral("CUPS başlatılamadı: ") + hata;
-            return;
-        }
-        for (const QString& satir : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-            const int esit = satir.indexOf(QLatin1Char('='));
-            if (satir.startsWith(QLatin1Char('#')) || esit < 0)
-                continue;
-            const QString ad = satir.left(esit), deger = satir.mid(esit + 1);
-            if (ad == QLatin1String("CUPS_SERVER"))
-                qputenv("CUPS_SERVER", deger.toLocal8Bit());
-            else if (ad == QLatin1String("TORVEL_CUPS_KLASOR"))
-                cupsKlasoru = deger;
-            else if (ad == QLatin1String("TORVEL_CUPS_CIKTI"))
-                cupsCiktisi = deger;
-        }
-        if (cupsCiktisi.isEmpty())
-            cupsHatasi = QStringLiteral("cups_baslat.sh çıktısı anlaşılamadı");
+        yazici = TestYazicisi::baslat(QStringLiteral("POS58"));
+        cupsYok = yazici.yok;
+        cupsHatasi = yazici.hata;
+        cupsKlasoru = yazici.klasor;
+        cupsCiktisi = yazici.cikti;
     }
 
-    void cleanupTestCase()
-    {
-        if (!cupsKlasoru.isEmpty())
-            QProcess::execute(QStringLiteral("bash"),
-                              {QStringLiteral(TORVEL_TEST_ORTAK "/cups_durdur.sh"), cupsKlasoru});
-    }
+    void cleanupTestCase() { yazici.durdur(); }
 
     void dogrudanYazdirma()
     {

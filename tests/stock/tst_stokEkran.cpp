@@ -1,6 +1,7 @@
 // The stock screens' wiring: modes and captions, keys, focus after a refused save, the clothing
 // tab, the movements tab and its totals, the definitions, the movement screen, and the labels:
 // a shelf label printed on a CUPS queue "POS58" must scan back to the product's barcode.
+#include "../ortak/testYazicisi.h"
 #include "core/gridF.h"
 #include "core/senaryoEtkilesim.h"
 #include "reports/raporYazdir.h"
@@ -56,6 +57,7 @@ class TstStokEkran : public QObject
     Q_OBJECT
     std::unique_ptr<TestKurulumu> kurulum;
     QString cupsKlasoru, cupsCiktisi, cupsYok, cupsHatasi;
+    TestYazicisi yazici;
 
     void hazirla()
     {
@@ -68,45 +70,14 @@ class TstStokEkran : public QObject
 private slots:
     void initTestCase()
     {
-        QProcess p;
-        p.start(QStringLiteral("bash"),
-                {QStringLiteral(TORVEL_TEST_ORTAK "/cups_baslat.sh"), QStringLiteral("POS58")});
-        if (!p.waitForFinished(60000)) {
-            cupsHatasi = QStringLiteral("cups_baslat.sh bitmedi");
-            return;
-        }
-        if (p.exitCode() == 77) {
-            cupsYok = QStringLiteral("CUPS kurulu değil: ") +
-                      QString::fromUtf8(p.readAllStandardError()).trimmed();
-            return;
-        }
-        if (p.exitCode() != 0) {
-            cupsHatasi = QStringLiteral("CUPS başlatılamadı: ") +
-                         QString::fromUtf8(p.readAllStandardError()).trimmed();
-            return;
-        }
-        for (const QString& satir : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-            const int esit = satir.indexOf(QLatin1Char('='));
-            if (satir.startsWith(QLatin1Char('#')) || esit < 0)
-                continue;
-            const QString ad = satir.left(esit), deger = satir.mid(esit + 1);
-            if (ad == QLatin1String("CUPS_SERVER"))
-                qputenv("CUPS_SERVER", deger.toLocal8Bit());
-            else if (ad == QLatin1String("TORVEL_CUPS_KLASOR"))
-                cupsKlasoru = deger;
-            else if (ad == QLatin1String("TORVEL_CUPS_CIKTI"))
-                cupsCiktisi = deger;
-        }
-        if (cupsCiktisi.isEmpty())
-            cupsHatasi = QStringLiteral("cups_baslat.sh çıktısı anlaşılamadı");
+        yazici = TestYazicisi::baslat(QStringLiteral("POS58"));
+        cupsYok = yazici.yok;
+        cupsHatasi = yazici.hata;
+        cupsKlasoru = yazici.klasor;
+        cupsCiktisi = yazici.cikti;
     }
 
-    void cleanupTestCase()
-    {
-        if (!cupsKlasoru.isEmpty())
-            QProcess::execute(QStringLiteral("bash"),
-                              {QStringLiteral(TORVEL_TEST_ORTAK "/cups_durdur.sh"), cupsKlasoru});
-    }
+    void cleanupTestCase() { yazici.durdur(); }
 
     void init() { hazirla(); }
     void cleanup() { kurulum.reset(); }

@@ -1,5 +1,6 @@
 #include "benchOrtak.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>

@@ -79,3 +79,20 @@ QVariant TestKurulumu::deger(const QString& sorgu)
         return {};
     return q.value(0);
 }
+
+int sepeteKoy(int stokId, double adet, double fiyat, double iskonto)
+{
+    QSqlQuery q(myConn());
+    q.prepare(QStringLiteral(
+        "insert into tmpsatis (stokID, stokKodu, adi, adet, KDV, Fiyat, iskonto, Toplam, "
+        "beklemede) select id, stokkodu, stokadi, :adet, kdv, :fiyat, :iskonto, :toplam, 0 "
+        "from stok where id=:id"));
+    q.bindValue(QStringLiteral(":adet"), adet);
+    q.bindValue(QStringLiteral(":fiyat"), fiyat);
+    q.bindValue(QStringLiteral(":iskonto"), iskonto);
+    q.bindValue(QStringLiteral(":toplam"), adet * fiyat - iskonto);
+    q.bindValue(QStringLiteral(":id"), stokId);
+    if (!q.exec())
+        qFatal("%s", qPrintable(q.lastError().text()));
+    return q.lastInsertId().toInt();
+}

@@ -29,3 +29,6 @@ private:
 // Writes an SQLite file from SQL text with the C API (schema script, old schemas, fixtures).
 QString sqlIleVeritabaniYap(const QString& dosya, const QString& sql);
 QString betikMetni(); // the shipped install/script.sql
+
+// A line of the open basket as the till writes it; returns its id.
+int sepeteKoy(int stokId, double adet, double fiyat, double iskonto = 0);

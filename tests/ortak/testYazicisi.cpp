@@ -1,5 +1,6 @@
 #include "testYazicisi.h"
 
+#include <QFile>
 #include <QProcess>
 
 TestYazicisi TestYazicisi::baslat(const QString& kuyruk)
@@ -45,4 +46,20 @@ void TestYazicisi::durdur()
         QProcess::execute(QStringLiteral("bash"),
                           {QStringLiteral(TORVEL_TEST_ORTAK "/cups_durdur.sh"), klasor});
     klasor.clear();
+}
+
+QString programCiktisi(const QString& program, const QStringList& argumanlar)
+{
+    QProcess p;
+    p.start(program, argumanlar);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+bool pdfTamam(const QString& yol)
+{
+    QFile f(yol);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 100)
+        return false;
+    return f.readAll().trimmed().endsWith("%%EOF");
 }

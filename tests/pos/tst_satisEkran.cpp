@@ -43,30 +43,6 @@ int urunEkle(const char* kod, const char* ad, double fiyat, int kdv)
     return q.lastInsertId().toInt();
 }
 
-void sepeteKoy(int stokId, double adet, double fiyat, double iskonto = 0)
-{
-    QSqlQuery q(myConn());
-    q.prepare(QStringLiteral(
-        "insert into tmpsatis (stokID, stokKodu, adi, adet, KDV, Fiyat, iskonto, Toplam, "
-        "beklemede) select id, stokkodu, stokadi, :adet, kdv, :fiyat, :iskonto, :toplam, 0 "
-        "from stok where id=:id"));
-    q.bindValue(QStringLiteral(":adet"), adet);
-    q.bindValue(QStringLiteral(":fiyat"), fiyat);
-    q.bindValue(QStringLiteral(":iskonto"), iskonto);
-    q.bindValue(QStringLiteral(":toplam"), adet * fiyat - iskonto);
-    q.bindValue(QStringLiteral(":id"), stokId);
-    if (!q.exec())
-        qFatal("%s", qPrintable(q.lastError().text()));
-}
-
-QString calistir(const QString& program, const QStringList& argumanlar)
-{
-    QProcess p;
-    p.start(program, argumanlar);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 QByteArray dosyaKuyrugu(const QString& yol, qint64 nereden)
 {
     QFile f(yol);
@@ -112,7 +88,7 @@ class TstSatisEkran : public QObject
             return {};
         f.write(dosyaKuyrugu(cupsCiktisi, nereden));
         f.close();
-        return calistir(pdftotext, {yol, QStringLiteral("-")});
+        return programCiktisi(pdftotext, {yol, QStringLiteral("-")});
     }
 
     static void goster(ThizliSatisForm& f)

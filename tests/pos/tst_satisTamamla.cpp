@@ -1,4 +1,5 @@
 #include "../ortak/fikstur.h"
+#include "../ortak/testYazicisi.h"
 #include "core/bicim.h"
 #include "core/oturum.h"
 #include "core/senaryoEtkilesim.h"
@@ -25,24 +26,6 @@ int urunEkle(const char* kod, const char* ad, double fiyat, double alis, int kdv
          {QVariant(QString::fromLatin1(kod) + QStringLiteral("-B")), QVariant(kod),
           QVariant(QString::fromUtf8(ad)), QVariant(fiyat), QVariant(alis), QVariant(kdv)})
         q.addBindValue(v);
-    if (!q.exec())
-        qFatal("%s", qPrintable(q.lastError().text()));
-    return q.lastInsertId().toInt();
-}
-
-// A basket line as the till writes it.
-int sepeteKoy(int stokId, double adet, double fiyat, double iskonto = 0)
-{
-    QSqlQuery q(myConn());
-    q.prepare(QStringLiteral(
-        "insert into tmpsatis (stokID, stokKodu, adi, adet, KDV, Fiyat, iskonto, Toplam, "
-        "beklemede) select id, stokkodu, stokadi, :adet, kdv, :fiyat, :iskonto, :toplam, 0 "
-        "from stok where id=:id"));
-    q.bindValue(QStringLiteral(":adet"), adet);
-    q.bindValue(QStringLiteral(":fiyat"), fiyat);
-    q.bindValue(QStringLiteral(":iskonto"), iskonto);
-    q.bindValue(QStringLiteral(":toplam"), adet * fiyat - iskonto);
-    q.bindValue(QStringLiteral(":id"), stokId);
     if (!q.exec())
         qFatal("%s", qPrintable(q.lastError().text()));
     return q.lastInsertId().toInt();

@@ -29,23 +29,6 @@ QStringList tumMetinler(const QList<RaporSayfasi>& sayfalar)
     return l;
 }
 
-QString calistir(const QString& program, const QStringList& argumanlar)
-{
-    QProcess p;
-    p.start(program, argumanlar);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// A printed PDF is whole once its trailer has arrived.
-bool pdfTamam(const QString& yol)
-{
-    QFile f(yol);
-    if (!f.open(QIODevice::ReadOnly) || f.size() < 100)
-        return false;
-    return f.readAll().trimmed().endsWith("%%EOF");
-}
-
 RaporSablonu listeSablonu(double sayfaYuksekligi)
 {
     RaporSablonu s;
@@ -104,12 +87,12 @@ private slots:
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty())
             QSKIP("pdftotext yok: basılan fişin metni okunamıyor");
-        const QString metin = calistir(pdftotext, {cupsCiktisi, QStringLiteral("-")});
+        const QString metin = programCiktisi(pdftotext, {cupsCiktisi, QStringLiteral("-")});
         for (const char* beklenen : {"Torvel Market", "Şeker Küp 1 KG", "GENEL TOPLAM", "24,00"})
             QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), beklenen);
 
         // The paper is 58 mm wide and as long as the receipt.
-        const QString bilgi = calistir(QStringLiteral("pdfinfo"), {cupsCiktisi});
+        const QString bilgi = programCiktisi(QStringLiteral("pdfinfo"), {cupsCiktisi});
         const QRegularExpressionMatch m =
             QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"))
                 .match(bilgi);

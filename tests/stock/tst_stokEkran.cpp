@@ -28,26 +28,11 @@ using namespace stokFikstur;
 
 namespace
 {
-QString calistir(const QString& program, const QStringList& argumanlar)
-{
-    QProcess p;
-    p.start(program, argumanlar);
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool pdfTamam(const QString& yol)
-{
-    QFile f(yol);
-    if (!f.open(QIODevice::ReadOnly) || f.size() < 100)
-        return false;
-    return f.readAll().trimmed().endsWith("%%EOF");
-}
 
 // What zbarimg reads from a PNG, one "TYPE:data" a line.
 QStringList barkodOku(const QString& png)
 {
-    return calistir(QStringLiteral("zbarimg"), {QStringLiteral("-q"), png})
+    return programCiktisi(QStringLiteral("zbarimg"), {QStringLiteral("-q"), png})
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 } // namespace
@@ -339,13 +324,13 @@ private slots:
         QCOMPARE(s.metinler(), QStringList());
         QTRY_VERIFY_WITH_TIMEOUT(pdfTamam(cupsCiktisi), 60000);
 
-        const QString metin = calistir(QStringLiteral("pdftotext"), {cupsCiktisi, "-"});
+        const QString metin = programCiktisi(QStringLiteral("pdftotext"), {cupsCiktisi, "-"});
         QVERIFY2(metin.contains(QStringLiteral("Domates Salçası 830 g")), qPrintable(metin));
         QVERIFY2(metin.contains(QStringLiteral("64,90 ₺")), qPrintable(metin));
 
         const QString onEk = kurulum->yol(QStringLiteral("etiket"));
-        calistir(pdftoppm, {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"),
-                            cupsCiktisi, onEk});
+        programCiktisi(pdftoppm, {QStringLiteral("-r"), QStringLiteral("300"),
+                                  QStringLiteral("-png"), cupsCiktisi, onEk});
         const QStringList okunan = barkodOku(onEk + QStringLiteral("-1.png"));
         QCOMPARE(okunan, QStringList{tur + QLatin1Char(':') + barkod});
     }
